@@ -1,0 +1,62 @@
+// Context help through the help viewer double (hhctrl.ocx beside the tests):
+// the viewer is loaded on first use only, and is asked for exactly one
+// {control, context} pair with the file passed unchanged.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "services/context_help.h"
+#include "support/help_viewer.h"
+
+namespace {
+
+const UINT kContextHelpPopup = 17;
+
+class ContextHelp : public ::testing::Test {
+protected:
+    void SetUp() override {
+        button_ = CreateWindowExW(0, L"BUTTON", L"Help", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+        ASSERT_NE(nullptr, button_);
+    }
+    void TearDown() override { DestroyWindow(button_); }
+
+    void ExpectOnePopupRequest(const wchar_t* file, DWORD control, DWORD context) {
+        ASSERT_EQ(1, HelpViewer().CallCount());
+        HelpViewerCall call;
+        ASSERT_TRUE(HelpViewer().LastCall(&call));
+        EXPECT_EQ(button_, call.caller);
+        EXPECT_EQ(kContextHelpPopup, call.command);
+        EXPECT_STREQ(file, call.file);
+        ASSERT_EQ(1, call.pairCount);
+        EXPECT_EQ(control, call.pairs[0][0]);
+        EXPECT_EQ(context, call.pairs[0][1]);
+        EXPECT_TRUE(call.zeroPairFound);
+        EXPECT_EQ(GetCurrentThreadId(), call.threadId);
+    }
+
+    HWND button_ = nullptr;
+};
+
+// Must run first in this program: nothing else may have loaded the viewer.
+TEST_F(ContextHelp, ViewerIsLoadedWhenHelpIsFirstAskedFor) {
+    ASSERT_EQ(nullptr, GetModuleHandleW(L"hhctrl.ocx")) << "the viewer was loaded before help was asked for";
+    VShowContextHelp(button_, 1020, 15220, L"C:\\Driver\\orvhelp.chm");
+    EXPECT_NE(nullptr, GetModuleHandleW(L"hhctrl.ocx"));
+    ExpectOnePopupRequest(L"C:\\Driver\\orvhelp.chm", 1020, 15220);
+}
+
+TEST_F(ContextHelp, FileAndTopicSyntaxPassUnchanged) {
+    HelpViewer().Reset();
+    const wchar_t file[] = L"\\\\server\\share\\orv help.chm::/popups/job storage.txt";
+    VShowContextHelp(button_, 7, 0x7FFFFFFF, file);
+    ExpectOnePopupRequest(file, 7, 0x7FFFFFFF);
+}
+
+TEST_F(ContextHelp, EachRequestReachesTheViewer) {
+    HelpViewer().Reset();
+    VShowContextHelp(button_, 1020, 15220, L"a.chm");
+    VShowContextHelp(button_, 1020, 15220, L"a.chm");
+    EXPECT_EQ(2, HelpViewer().CallCount());
+}
+
+}  // namespace
