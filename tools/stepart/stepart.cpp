@@ -741,27 +741,34 @@ void RemoveStep(Scene& sc, const Printer& pr) {
 
 void TurnStep(Scene& sc, const Printer& pr) {
     Canvas& c = sc.canvas;
-    if (pr.layout == Layout::FrontOutRearIn) {
+    bool flat = pr.layout == Layout::FrontOutRearIn;
+    Face before = flat ? Face::Printed : Face::Blank;
+    Edge starBefore = flat ? Edge::Front : Edge::Back;
+    if (sc.half) {
+        // Before low on the left, after high on the right, along the split.
+        const double k = 1.25;
+        LooseStack(c, sc.f, {8, 94}, k, before, starBefore);
+        LooseStack(c, sc.f, {66, 54}, k, Face::Printed, Edge::Back);
+        if (flat)
+            Arrow(c, Arc(sc.f({96, 80}), sc.f(17), sc.f(10), 110, 410, 30), ArrowWidth(sc));
+        else
+            Arrow(c, Curve(sc.f({30, 66}), sc.f({26, 22}), sc.f({64, 38})), ArrowWidth(sc));
+        return;
+    }
+    if (flat) {
         // Turned round flat: the star goes from the front edge to the back.
-        P2 before = sc.half ? P2{14, 84} : P2{6, 78}, after = sc.half ? P2{66, 84} : P2{104, 78};
-        LooseStack(c, sc.f, before, 1, Face::Printed, Edge::Front);
-        LooseStack(c, sc.f, after, 1, Face::Printed, Edge::Back);
-        P2 ring = sc.half ? P2{62, 46} : P2{78, 62};
-        Arrow(c, Arc(sc.f(ring), sc.f(17), sc.f(10), 110, 410, 30), ArrowWidth(sc) - 0.5);
-    } else if (sc.half) {
-        // Turned over sideways, in less room: before and after.
-        LooseStack(c, sc.f, {14, 88}, 1, Face::Blank, Edge::Back);
-        LooseStack(c, sc.f, {66, 88}, 1, Face::Printed, Edge::Back);
-        Arrow(c, Arc(sc.f({64, 72}), sc.f(30), sc.f(36), 200, 340, 24), ArrowWidth(sc));
+        LooseStack(c, sc.f, {6, 78}, 1, before, starBefore);
+        LooseStack(c, sc.f, {104, 78}, 1, Face::Printed, Edge::Back);
+        Arrow(c, Arc(sc.f({78, 62}), sc.f(17), sc.f(10), 110, 410, 30), ArrowWidth(sc) - 0.5);
     } else {
         // Turned over sideways: the star stays on the back edge.
-        LooseStack(c, sc.f, {8, 88}, 1, Face::Blank, Edge::Back);
+        LooseStack(c, sc.f, {8, 88}, 1, before, starBefore);
         Block standing = {{0, kStackWidth, 0}, {0, -kStackWidth, 0}, {0, 0, kStackDepth}, {kStackHeight, 0, 0}};
         DrawStack(c, Place(sc.f, {70, 88}, 1), {standing, Face::Blank, Edge::Back});
         LooseStack(c, sc.f, {102, 88}, 1, Face::Printed, Edge::Back);
         Arrow(c, Arc(sc.f({78, 68}), sc.f(50), sc.f(42), 197, 343, 30), ArrowWidth(sc));
     }
-    if (!sc.half) DrawPrinter(c, Place(sc.f, {4, 26}, 0.25), pr);  // which printer this is for
+    DrawPrinter(c, Place(sc.f, {4, 26}, 0.25), pr);  // which printer this is for
 }
 
 void InsertStep(Scene& sc, Printer pr) {
