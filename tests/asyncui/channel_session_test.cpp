@@ -208,7 +208,7 @@ TEST_F(ChannelSession, CallbacksAfterTheSenderReturnedSignalNoReusedHandle) {
     FakeSpooler().ReleaseHeldAnswer();
     ASSERT_TRUE(FakeSpooler().WaitForHostIdle(kSendBoundMs));
 
-    EXPECT_EQ(nullptr, reused.Signalled());
+    EXPECT_EQ(nullptr, reused.Disturbed());
     FakeChannelRecord record = FakeSpooler().ChannelRecord();
     EXPECT_EQ(2, record.notifies);
     EXPECT_EQ(S_OK, record.lastNotifyResult);
@@ -225,7 +225,7 @@ TEST_F(ChannelSession, AnAnswerAfterAFailedSendFindsTheSenderGoneAndHarmsNothing
     FakeSpooler().ReleaseHeldAnswer();
     ASSERT_TRUE(FakeSpooler().WaitForHostIdle(kSendBoundMs));
 
-    EXPECT_EQ(nullptr, reused.Signalled());
+    EXPECT_EQ(nullptr, reused.Disturbed());
     EXPECT_EQ(S_OK, FakeSpooler().ChannelRecord().lastNotifyResult);
 }
 

@@ -283,7 +283,7 @@ TEST_F(Callback, LateCallbacksNeverSignalAHandleTheSenderHasClosed) {
     EXPECT_EQ(S_OK, callback_->OnEventNotify(channel_, Answer(L"CustomData OK").get()));
     EXPECT_EQ(S_OK, callback_->ChannelClosed(channel_, 0));
 
-    EXPECT_EQ(nullptr, reused.Signalled());
+    EXPECT_EQ(nullptr, reused.Disturbed());
     EXPECT_EQ(ANSWER_ACCEPTED, callback_->GetAnswerCode());
 }
 

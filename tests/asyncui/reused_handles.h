@@ -1,8 +1,8 @@
 #pragma once
 
 // Fresh events made right after a handle was closed: the platform hands out
-// the closed handle's value again, so a late SetEvent on that value would
-// signal one of them.
+// the closed handle's value again, so a late SetEvent (or CloseHandle) on
+// that value would signal (or close) one of them.
 
 #include <windows.h>
 
@@ -15,10 +15,10 @@ public:
         for (HANDLE h : events_) CloseHandle(h);
     }
 
-    // The first signalled event, or null when none is.
-    HANDLE Signalled() const {
+    // The first event that is signalled or no longer open, or null.
+    HANDLE Disturbed() const {
         for (HANDLE h : events_) {
-            if (WaitForSingleObject(h, 0) == WAIT_OBJECT_0) return h;
+            if (WaitForSingleObject(h, 0) != WAIT_TIMEOUT) return h;
         }
         return 0;
     }
