@@ -22,6 +22,13 @@ FakeSpoolerApi Load() {
     Resolve(spooler, "FakeSpoolerOpenHandleCount", &api.OpenHandleCount);
     Resolve(spooler, "FakeSpoolerIsHandleOpen", &api.IsHandleOpen);
     Resolve(spooler, "FakeSpoolerCallCount", &api.CallCount);
+    Resolve(spooler, "FakeSpoolerSetChannelScript", &api.SetChannelScript);
+    Resolve(spooler, "FakeSpoolerSetAnswerText", &api.SetAnswerText);
+    Resolve(spooler, "FakeSpoolerSetHostModuleDirectory", &api.SetHostModuleDirectory);
+    Resolve(spooler, "FakeSpoolerReleaseHeldAnswer", &api.ReleaseHeldAnswer);
+    Resolve(spooler, "FakeSpoolerWaitForHostIdle", &api.WaitForHostIdle);
+    Resolve(spooler, "FakeSpoolerGetChannelRecord", &api.GetChannelRecord);
+    Resolve(spooler, "FakeSpoolerCreateAnswer", &api.CreateAnswer);
     return api;
 }
 

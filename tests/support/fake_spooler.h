@@ -13,6 +13,19 @@ struct FakeSpoolerApi {
     FakeSpoolerOpenHandleCountFn OpenHandleCount;
     FakeSpoolerIsHandleOpenFn IsHandleOpen;
     FakeSpoolerCallCountFn CallCount;
+    FakeSpoolerSetChannelScriptFn SetChannelScript;
+    FakeSpoolerSetAnswerTextFn SetAnswerText;
+    FakeSpoolerSetHostModuleDirectoryFn SetHostModuleDirectory;
+    FakeSpoolerReleaseHeldAnswerFn ReleaseHeldAnswer;
+    FakeSpoolerWaitForHostIdleFn WaitForHostIdle;
+    FakeSpoolerGetChannelRecordFn GetChannelRecord;
+    FakeSpoolerCreateAnswerFn CreateAnswer;
+
+    FakeChannelRecord ChannelRecord() const {
+        FakeChannelRecord record;
+        GetChannelRecord(&record);
+        return record;
+    }
 };
 
 // Aborts the test program when the loaded winspool.drv is not the fake one:

@@ -1,6 +1,7 @@
 // A print spooler client for tests: a small table of printers that each test
 // sets up, with the spooler calls the module makes on them. Every call is
-// counted so that tests can tell what was asked.
+// counted so that tests can tell what was asked. The asynchronous
+// notification channel lives in notify_channel.cpp.
 
 #include <windows.h>
 #include <winspool.h>
@@ -8,7 +9,9 @@
 #include <string.h>
 #include <wchar.h>
 
+#include "channel_state.h"
 #include "fake_spooler_control.h"
+#include "spooler_calls.h"
 
 namespace {
 
@@ -37,19 +40,14 @@ struct CallCounter {
 CRITICAL_SECTION g_lock;
 FakePrinter g_printers[kMaxPrinters];
 FakeHandle g_handles[kMaxHandles];
-CallCounter g_calls[] = {{"OpenPrinterW", 0}, {"ClosePrinter", 0}, {"GetPrinterW", 0}, {"GetPrinterDriverW", 0}};
+CallCounter g_calls[] = {{"OpenPrinterW", 0}, {"ClosePrinter", 0}, {"GetPrinterW", 0}, {"GetPrinterDriverW", 0},
+                         {"CreatePrintAsyncNotifyChannel", 0}, {"SendNotification", 0}};
 
 class Lock {
 public:
     Lock() { EnterCriticalSection(&g_lock); }
     ~Lock() { LeaveCriticalSection(&g_lock); }
 };
-
-void Count(const char* function) {
-    for (CallCounter& c : g_calls) {
-        if (strcmp(c.name, function) == 0) InterlockedIncrement(&c.count);
-    }
-}
 
 FakeHandle* FindOpenHandle(HANDLE h) {
     for (FakeHandle& fh : g_handles) {
@@ -71,6 +69,12 @@ DWORD StringBytes(const wchar_t* text) { return static_cast<DWORD>((wcslen(text)
 
 }  // namespace
 
+void CountSpoolerCall(const char* function) {
+    for (CallCounter& c : g_calls) {
+        if (strcmp(c.name, function) == 0) InterlockedIncrement(&c.count);
+    }
+}
+
 BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) InitializeCriticalSection(&g_lock);
     return TRUE;
@@ -79,6 +83,7 @@ BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
 extern "C" {
 
 void __cdecl FakeSpoolerReset() {
+    channel_state::VReset();
     Lock lock;
     memset(g_printers, 0, sizeof(g_printers));
     memset(g_handles, 0, sizeof(g_handles));
@@ -118,7 +123,7 @@ LONG __cdecl FakeSpoolerCallCount(const char* function) {
 }
 
 BOOL WINAPI OpenPrinterW(LPWSTR name, LPHANDLE printer, LPPRINTER_DEFAULTSW /*defaults*/) {
-    Count("OpenPrinterW");
+    CountSpoolerCall("OpenPrinterW");
     if (printer == 0) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
@@ -141,7 +146,7 @@ BOOL WINAPI OpenPrinterW(LPWSTR name, LPHANDLE printer, LPPRINTER_DEFAULTSW /*de
 }
 
 BOOL WINAPI ClosePrinter(HANDLE printer) {
-    Count("ClosePrinter");
+    CountSpoolerCall("ClosePrinter");
     Lock lock;
     FakeHandle* fh = FindOpenHandle(printer);
     if (fh == 0) {
@@ -153,7 +158,7 @@ BOOL WINAPI ClosePrinter(HANDLE printer) {
 }
 
 BOOL WINAPI GetPrinterW(HANDLE printer, DWORD level, LPBYTE buffer, DWORD size, LPDWORD needed) {
-    Count("GetPrinterW");
+    CountSpoolerCall("GetPrinterW");
     Lock lock;
     if (needed) *needed = 0;
     FakeHandle* fh = FindOpenHandle(printer);
@@ -182,7 +187,7 @@ BOOL WINAPI GetPrinterW(HANDLE printer, DWORD level, LPBYTE buffer, DWORD size, 
 
 BOOL WINAPI GetPrinterDriverW(HANDLE printer, LPWSTR /*environment*/, DWORD level, LPBYTE buffer, DWORD size,
                               LPDWORD needed) {
-    Count("GetPrinterDriverW");
+    CountSpoolerCall("GetPrinterDriverW");
     Lock lock;
     if (needed) *needed = 0;
     FakeHandle* fh = FindOpenHandle(printer);
