@@ -16,6 +16,8 @@ struct AnswerCase {
     AnswerCode expected;
 };
 
+void PrintTo(const AnswerCase& c, std::ostream* os) { *os << c.name; }
+
 const AnswerCase kAnswers[] = {
     {"custom_ui_then_ok", L"<CustomUI><result>OK</result></CustomUI>", ANSWER_ACCEPTED},
     {"ok_only_before_custom_ui", L"OK<CustomUI><result>Cancel</result></CustomUI>", ANSWER_OTHER},

@@ -57,7 +57,6 @@ protected:
     LONG channelsAliveBefore_ = 0;
 };
 
-// ---- the channel it opens ----
 
 struct StyleCase {
     const wchar_t* style;
@@ -99,7 +98,6 @@ TEST_F(ChannelSession, OpensNothingForAnyOtherStyleAndReturnsAtOnce) {
     }
 }
 
-// ---- the whole road, through a receiving entry of the built module ----
 
 TEST_F(ChannelSession, RoundTripThroughARealReceivingEntryBringsItsAnswerBack) {
     FakeSpooler().SetHostModuleDirectory(TestBinDirectory().c_str());
@@ -130,7 +128,6 @@ TEST_F(ChannelSession, AHostThatCannotRunTheEntryClosesTheChannelAndTheSenderGet
     EXPECT_EQ(1, record.closes);
 }
 
-// ---- how the answer comes back ----
 
 struct DeliveryCase {
     const char* name;
@@ -140,6 +137,8 @@ struct DeliveryCase {
     LONG notifies;
     LONG closes;
 };
+
+void PrintTo(const DeliveryCase& c, std::ostream* os) { *os << c.name; }
 
 const DeliveryCase kDeliveries[] = {
     {"accepting_answer", kFakeChannelAnswer, kAcceptingAnswer, TRUE, 1, 0},
@@ -181,7 +180,6 @@ TEST_P(AnswerDelivery, ReturnsWhatTheAnswerSaysAndNeverWaitsForALostOne) {
 INSTANTIATE_TEST_SUITE_P(Scripts, AnswerDelivery, ::testing::ValuesIn(kDeliveries),
                          [](const ::testing::TestParamInfo<DeliveryCase>& info) { return std::string(info.param.name); });
 
-// ---- waiting, and what comes after ----
 
 TEST_F(ChannelSession, WaitsForAUserWhoHasNotAnsweredYet) {
     FakeSpooler().SetChannelScript(kFakeChannelAnswer | kFakeChannelHoldAnswer);

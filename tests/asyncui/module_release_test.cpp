@@ -4,12 +4,12 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <tlhelp32.h>
 
 #include <string>
 
 #include "asyncui/module_release_thread.h"
 #include "asyncui/request_document_block.h"
+#include "process_threads.h"
 #include "send_in_background.h"
 #include "support/fake_spooler.h"
 #include "support/test_paths.h"
@@ -20,19 +20,6 @@ const wchar_t kPrinter[] = L"Orvantel Office 4200";
 const DWORD kSendBoundMs = 10000;
 const DWORD kReleaseBoundMs = MODULE_RELEASE_DELAY_MS + 25000;
 const wchar_t kAcceptingAnswer[] = kFakeAnswerTextStart L"OK" kFakeAnswerTextEnd;
-
-LONG ThreadsOfThisProcess() {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return -1;
-    LONG count = 0;
-    THREADENTRY32 entry;
-    entry.dwSize = sizeof(entry);
-    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
-        if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++count;
-    }
-    CloseHandle(snapshot);
-    return count;
-}
 
 // Polls condition every 100 ms for at most boundMs; true once it holds.
 template <typename Condition>

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <tlhelp32.h>
 
 #include <string>
 #include <vector>
@@ -11,6 +10,7 @@
 #include "asyncui/async_notify_callback.h"
 #include "asyncui/async_notify_data_object.h"
 #include "asyncui/com_ref.h"
+#include "process_threads.h"
 #include "reused_handles.h"
 #include "support/fake_spooler.h"
 #include "support/test_paths.h"
@@ -56,7 +56,6 @@ void ExpectQueryInterfaceRules(Interface* object, const IID& otherInterface) {
     EXPECT_EQ(start, RefCount(object));
 }
 
-// ---- AsyncNotifyDataObject ----
 
 class DataObject : public ::testing::Test {
 protected:
@@ -152,7 +151,6 @@ TEST(DataObjectWithoutDocument, HasNoDataAndSizeZeroAndStillAType) {
     untyped->ReleaseData();
 }
 
-// ---- AsyncNotifyCallback ----
 
 class Callback : public ::testing::Test {
 protected:
@@ -297,20 +295,6 @@ TEST(CallbackWithoutEvent, StillRecordsTheAnswer) {
     EXPECT_EQ(ANSWER_ACCEPTED, callback->GetAnswerCode());
 }
 
-// ---- the module release thread, as far as it shows without its 50 seconds ----
-
-LONG ThreadsOfThisProcess() {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return -1;
-    LONG count = 0;
-    THREADENTRY32 entry;
-    entry.dwSize = sizeof(entry);
-    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
-        if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++count;
-    }
-    CloseHandle(snapshot);
-    return count;
-}
 
 class ReleaseThread : public Callback {
 protected:

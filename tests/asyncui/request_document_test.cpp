@@ -20,6 +20,8 @@ struct DocumentCase {
     size_t size;        // S
 };
 
+void PrintTo(const DocumentCase& c, std::ostream* os) { *os << c.name; }
+
 const DocumentCase kDocuments[] = {
     {"duplex_modal", REQUEST_DUPLEX_MODAL, L"EvtDlgAsyncUIEntryPointManualDuplexModal", 278, 1576, 2154},
     {"duplex_modeless", REQUEST_DUPLEX_MODELESS, L"EvtDlgAsyncUIEntryPointManualDuplexModeless", 281, 1576, 2160},
