@@ -63,6 +63,13 @@ std::string Pad(const std::string& text, size_t width) {
     return w >= width ? text + " " : text + std::string(width - w, ' ');
 }
 
+std::string Counted(size_t n, const char* one, const char* many) {
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+// "button 1", or just "caption" for the caption.
+std::string ControlName(const FitRecord& f) { return f.kind == f.control ? f.kind : f.kind + " " + f.control; }
+
 std::string OneLine(std::string text) {
     for (char& c : text) {
         if (c == '\n' || c == '\r' || c == '\t') c = ' ';
@@ -112,7 +119,7 @@ void RenderCell(std::string* out, const LanguageResults& l, const ShotRecord& sh
     }
     for (const FitRecord& f : l.fits) {
         if (f.shot != shot.id) continue;
-        *out += "<span class=\"fit\">does not fit: " + Html(f.kind) + " " + Html(f.control) + " \"" + Html(f.text) +
+        *out += "<span class=\"fit\">does not fit: " + Html(ControlName(f)) + " \"" + Html(f.text) +
                 "\": " + Html(f.problem) + "</span><br>";
     }
     for (const FailureRecord& f : l.failures) {
@@ -130,7 +137,7 @@ void RenderFindings(std::string* out, const std::vector<LanguageResults>& langua
         for (const LanguageResults& l : languages) {
             for (const FitRecord& f : l.fits) {
                 *out += "<tr><td>" + Html(l.tag) + "</td><td><a href=\"#" + Html(f.shot) + "\">" + Html(f.shot) +
-                        "</a></td><td>" + Html(f.kind + " " + f.control) + "</td><td>" + Html(f.text) +
+                        "</a></td><td>" + Html(ControlName(f)) + "</td><td>" + Html(f.text) +
                         "</td><td>" + Html(f.problem) + "</td></tr>\n";
             }
         }
@@ -197,7 +204,7 @@ std::string FormatFitTable(const std::vector<LanguageResults>& languages) {
     out += Pad("lang", 6) + Pad("notice", 26) + Pad("control", 16) + Pad("text", 34) + "problem\n";
     for (const LanguageResults& l : languages) {
         for (const FitRecord& f : l.fits) {
-            out += Pad(l.tag, 6) + Pad(f.shot, 26) + Pad(f.kind + " " + f.control, 16) +
+            out += Pad(l.tag, 6) + Pad(f.shot, 26) + Pad(ControlName(f), 16) +
                    Pad(Cut(OneLine(f.text), 32), 34) + f.problem + "\n";
         }
     }
@@ -216,8 +223,7 @@ std::string FormatSummary(const std::vector<LanguageResults>& languages) {
     size_t pictures = 0;
     for (const LanguageResults& l : languages) pictures += l.pictures.size();
     size_t fits = CountFits(languages), failures = CountFailures(languages);
-    return std::to_string(pictures) + " pictures of " + std::to_string(AllShots(languages).size()) + " notices in " +
-           std::to_string(languages.size()) + " languages; " + std::to_string(fits) +
-           (fits == 1 ? " text does" : " texts do") + " not fit; " + std::to_string(failures) +
-           (failures == 1 ? " failure" : " failures");
+    return Counted(pictures, "picture", "pictures") + " of " + Counted(AllShots(languages).size(), "notice", "notices") +
+           " in " + Counted(languages.size(), "language", "languages") + "; " +
+           Counted(fits, "text does", "texts do") + " not fit; " + Counted(failures, "failure", "failures");
 }

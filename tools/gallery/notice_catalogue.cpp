@@ -85,9 +85,9 @@ const std::vector<Shot>& GalleryShots() {
 const char* ButtonName(int buttonId) {
     switch (buttonId) {
     case 0: return "the close box";
-    case IDOK: return "button 1";
-    case IDCANCEL: return "button 2";
-    case kThirdButton: return "button 285";
+    case IDOK: return "button 1 (OK)";
+    case IDCANCEL: return "button 2 (Cancel)";
+    case kThirdButton: return "button 285 (the third)";
     default: return "a button";
     }
 }
