@@ -1,5 +1,8 @@
 #include "support/dialog_driver.h"
 
+// After windows.h, which it needs.
+#include <tlhelp32.h>
+
 namespace {
 
 const wchar_t kDialogClass[] = L"#32770";
@@ -106,6 +109,19 @@ bool Sync(HWND window) {
 
 bool WaitForWindowGone(HWND window, DWORD timeoutMs) {
     return WaitUntil([&] { return !IsWindow(window); }, timeoutMs);
+}
+
+int CountProcessThreads() {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return -1;
+    THREADENTRY32 entry = {};
+    entry.dwSize = sizeof(entry);
+    int count = 0;
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+        if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++count;
+    }
+    CloseHandle(snapshot);
+    return count;
 }
 
 WindowThread::WindowThread(HWND window)

@@ -68,6 +68,10 @@ bool Sync(HWND window);
 
 bool WaitForWindowGone(HWND window, DWORD timeoutMs = kTestWaitMs);
 
+// Threads of this process that exist right now, ended ones not counted. A
+// thread counts from the moment CreateThread returns its handle.
+int CountProcessThreads();
+
 // The thread that runs a window, held open from construction so that its end
 // can be awaited after the window and every other handle to it are gone.
 class WindowThread {
