@@ -15,6 +15,7 @@
 #include "support/dialog_gate.h"
 #include "support/help_viewer.h"
 #include "support/registry_values.h"
+#include "support/scratch_window.h"
 #include "support/test_paths.h"
 
 namespace {
@@ -29,7 +30,7 @@ std::wstring UniqueKey(const wchar_t* stem) { return stem + std::to_wstring(GetC
 class JobStorageNotice : public ::testing::Test {
 protected:
     void SetUp() override {
-        HelpViewer().Reset();
+        HelpViewerReset();
         key_ = UniqueKey(L"evdlg-notice-");
         record_ = MakeRecord(key_.c_str());
     }
@@ -65,15 +66,15 @@ protected:
 };
 
 TEST_F(JobStorageNotice, ReceivingEntryAnswersCancelBeforeTheNoticeIsOnScreen) {
-    ASSERT_TRUE(DialogGate().Close());
+    ASSERT_TRUE(DialogGateClose());
     const int threadsBefore = CountProcessThreads();
     EXPECT_EQ(L"Cancel", ReceiveAnswer(&record_));
     EXPECT_EQ(threadsBefore + 1, CountProcessThreads());
     // The notice's thread has got as far as creating its window, which the
     // gate holds before it can be shown.
-    EXPECT_TRUE(WaitUntil([] { return DialogGate().HeldCount() == 1; }));
+    EXPECT_TRUE(WaitUntil([] { return DialogGateHeldCount() == 1; }));
     EXPECT_TRUE(FindDialogs(DialogQuery()).empty());
-    DialogGate().Open();
+    DialogGateOpen();
 
     HWND notice = WaitForDialog(DialogQuery());
     ASSERT_NE(nullptr, notice);
@@ -205,9 +206,9 @@ TEST_F(JobStorageNotice, FieldsWithoutTerminatorAreShownCutAtTheirEnd) {
     EXPECT_EQ(std::wstring(255, L'3'), ControlText(notice, kLocation3));
 
     PressButton(notice, kHelp);
-    ASSERT_TRUE(WaitUntil([] { return HelpViewer().CallCount() == 1; }));
+    ASSERT_TRUE(WaitUntil([] { return HelpViewerCallCount() == 1; }));
     HelpViewerCall call;
-    ASSERT_TRUE(HelpViewer().LastCall(&call));
+    ASSERT_TRUE(HelpViewerLastCall(&call));
     EXPECT_EQ(std::wstring(255, L'h'), call.file);
 
     CloseAndExpectClean(notice, [&] { PressButton(notice, IDOK); });
@@ -278,11 +279,11 @@ TEST_F(JobStorageNotice, HelpAsksForContext15220OfTheRecordsHelpFileAndStaysOpen
     ASSERT_NE(nullptr, notice);
     WindowThread noticeThread(notice);
     PressButton(notice, kHelp);
-    ASSERT_TRUE(WaitUntil([] { return HelpViewer().CallCount() == 1; }));
+    ASSERT_TRUE(WaitUntil([] { return HelpViewerCallCount() == 1; }));
     ASSERT_TRUE(Sync(notice));
 
     HelpViewerCall call;
-    ASSERT_TRUE(HelpViewer().LastCall(&call));
+    ASSERT_TRUE(HelpViewerLastCall(&call));
     EXPECT_EQ(GetDlgItem(notice, kHelp), call.caller);
     EXPECT_EQ(17u, call.command);
     EXPECT_STREQ(L"C:\\Orvantel\\Driver\\orvhelp.chm", call.file);
@@ -343,23 +344,6 @@ TEST_F(JobStorageNotice, SeveralNoticesRunAtOnceEachOnItsOwnThread) {
     for (const std::wstring& key : keys) DeleteRegistryTree(HKEY_CURRENT_USER, SettingsKeyPath(key.c_str()));
 }
 
-// A window of the test's own in the foreground, where a test puts it.
-class ForegroundWindow {
-public:
-    explicit ForegroundWindow(const RECT& rect) {
-        window_ = CreateWindowExW(0, L"STATIC", L"foreground", WS_POPUP | WS_VISIBLE, rect.left, rect.top,
-                                  rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr, nullptr, nullptr);
-        SetForegroundWindow(window_);
-    }
-    ~ForegroundWindow() { DestroyWindow(window_); }
-    ForegroundWindow(const ForegroundWindow&) = delete;
-    ForegroundWindow& operator=(const ForegroundWindow&) = delete;
-    HWND get() const { return window_; }
-
-private:
-    HWND window_ = nullptr;
-};
-
 enum AxisRule { kCentred, kAtZero, kFlushWithDesktop };
 
 struct ScreenCase {
@@ -384,7 +368,8 @@ LONG Expected(AxisRule rule, LONG ownerLow, LONG ownerHigh, LONG size, LONG desk
 
 TEST_P(NoticePlacement, CentresOnTheForegroundWindowWithinTheScreen) {
     const ScreenCase& c = GetParam();
-    ForegroundWindow foreground(c.foreground);
+    ScratchWindow foreground(L"STATIC", c.foreground, WS_POPUP | WS_VISIBLE);
+    SetForegroundWindow(foreground.get());
     ASSERT_EQ(foreground.get(), GetForegroundWindow());
     HWND notice = Show();
     ASSERT_NE(nullptr, notice);

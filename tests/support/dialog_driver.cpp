@@ -103,8 +103,16 @@ void PostKey(HWND window, UINT virtualKey) {
 }
 
 bool Sync(HWND window) {
-    DWORD_PTR ignored = 0;
-    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kTestWaitMs, &ignored) != 0;
+    static LONG markers = 0;
+    const HICON marker = reinterpret_cast<HICON>(static_cast<ULONG_PTR>(0x5EC00000 + InterlockedIncrement(&markers)));
+    const LRESULT previous = SendBounded(window, WM_GETICON, ICON_BIG, 0);
+    if (!PostMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(marker))) return false;
+    const bool taken = WaitUntil([&] {
+        return !IsWindow(window) || SendBounded(window, WM_GETICON, ICON_BIG, 0) == reinterpret_cast<LRESULT>(marker);
+    });
+    if (!IsWindow(window)) return false;
+    SendBounded(window, WM_SETICON, ICON_BIG, previous);
+    return taken;
 }
 
 bool WaitForWindowGone(HWND window, DWORD timeoutMs) {

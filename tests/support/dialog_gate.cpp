@@ -6,17 +6,10 @@ namespace {
 
 const wchar_t kModule[] = L"dialog_gate.dll";
 
-DialogGateApi Load() {
-    DialogGateApi api;
-    api.Close = DoubleFunction<DialogGateCloseFn>(kModule, "DialogGateClose");
-    api.Open = DoubleFunction<DialogGateOpenFn>(kModule, "DialogGateOpen");
-    api.HeldCount = DoubleFunction<DialogGateHeldCountFn>(kModule, "DialogGateHeldCount");
-    return api;
-}
-
 }  // namespace
 
-const DialogGateApi& DialogGate() {
-    static const DialogGateApi api = Load();
-    return api;
-}
+BOOL DialogGateClose() { return DoubleFunction<DialogGateCloseFn>(kModule, "DialogGateClose")(); }
+
+void DialogGateOpen() { DoubleFunction<DialogGateOpenFn>(kModule, "DialogGateOpen")(); }
+
+LONG DialogGateHeldCount() { return DoubleFunction<DialogGateHeldCountFn>(kModule, "DialogGateHeldCount")(); }
