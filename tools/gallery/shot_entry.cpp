@@ -25,16 +25,6 @@ WarningPayload WarningRecord(const Shot& shot, const GalleryContext& context) {
 
 std::string Quoted(const wchar_t* text) { return text == nullptr ? "null" : "\"" + Utf8(text) + "\""; }
 
-// The value of name="..." in the document's XML text.
-std::wstring Attribute(const std::wstring& text, const wchar_t* name) {
-    std::wstring opening = std::wstring(L" ") + name + L"=\"";
-    size_t start = text.find(opening);
-    if (start == std::wstring::npos) return std::wstring();
-    start += opening.size();
-    size_t end = text.find(L'"', start);
-    return end == std::wstring::npos ? std::wstring() : text.substr(start, end - start);
-}
-
 // What went over the channel and what came back.
 void DescribeChannel(SpoolerDouble* spooler, ShotNotes* notes) {
     FakeChannelRecord* record = new FakeChannelRecord;
@@ -50,8 +40,7 @@ void DescribeChannel(SpoolerDouble* spooler, ShotNotes* notes) {
                                      std::to_string((length + 1) * sizeof(wchar_t)) + " bytes, then the record)"});
     notes->push_back({"document", Utf8(xml)});
     if (record->hostOutcome == kFakeHostAnswered) {
-        notes->push_back({"host", "called " + Utf8(Attribute(xml, L"entrypoint")) + " in " +
-                                      Utf8(Attribute(xml, L"dll")) + ", which answered \"" +
+        notes->push_back({"host", "called the entry the document names, which answered \"" +
                                       Utf8(record->entryResponse) + "\""});
     } else {
         notes->push_back({"host", "no answer from the entry (outcome " + std::to_string(record->hostOutcome) + ")"});
