@@ -11,6 +11,7 @@
 #include "asyncui/request_document_block.h"
 #include "reused_handles.h"
 #include "send_in_background.h"
+#include "support/dialog_driver.h"
 #include "support/fake_spooler.h"
 #include "support/test_paths.h"
 
@@ -102,12 +103,17 @@ TEST_F(ChannelSession, OpensNothingForAnyOtherStyleAndReturnsAtOnce) {
 TEST_F(ChannelSession, RoundTripThroughARealReceivingEntryBringsItsAnswerBack) {
     FakeSpooler().SetHostModuleDirectory(TestBinDirectory().c_str());
 
-    BOOL result = Send();
+    // The entry shows the warning on the host's thread; the user closes it.
+    BackgroundSend send(kPrinter, L"bidi", Document(), WARNING_DOCUMENT_SIZE, 0);
+    HWND warning = WaitForDialog(DialogQuery());
+    ASSERT_NE(nullptr, warning) << "the host showed no warning";
+    PostClose(warning);
+    ASSERT_TRUE(send.Finished(kSendBoundMs));
 
     FakeChannelRecord record = FakeSpooler().ChannelRecord();
     ASSERT_EQ(static_cast<DWORD>(kFakeHostAnswered), record.hostOutcome);
-    EXPECT_STREQ(L"Cancel", record.entryResponse);
-    EXPECT_FALSE(result) << "the entry answered Cancel";
+    EXPECT_STREQ(L"OK", record.entryResponse);
+    EXPECT_TRUE(send.Result()) << "the entry answered OK";
     EXPECT_EQ(1, record.notifies);
     EXPECT_EQ(S_OK, record.lastNotifyResult);
 
