@@ -5,19 +5,7 @@
 // inside the desktop's right and bottom edges. Free of platform headers so
 // that it also builds natively.
 
-#include <stdint.h>
-
-struct PlacementRect {
-    int32_t left;
-    int32_t top;
-    int32_t right;
-    int32_t bottom;
-};
-
-struct PlacementPoint {
-    int32_t x;
-    int32_t y;
-};
+#include "dialogs/placement_types.h"
 
 // Top-left corner for a dialog of the given window rectangle. On each axis the
 // low bound is checked first and the high bound only when the low one held,
