@@ -27,8 +27,8 @@ void CopyField(wchar_t* field, size_t capacity, const wchar_t* text) {
 }
 
 template <typename Fn>
-Fn Entry(HMODULE module, const char* name) {
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+void FindEntry(HMODULE module, const char* name, Fn* entry) {
+    *entry = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
 
 void MakeJobStorage(const std::wstring& strings, JobStoragePayload* record) {
@@ -81,10 +81,10 @@ std::wstring BinPath(const wchar_t* fileName) {
 bool LoadNoticeModule(NoticeModule* notices) {
     notices->module = LoadLibraryW(BinPath(L"evdlgx42.dll").c_str());
     if (notices->module == 0) return false;
-    notices->jobStorage = Entry<JobStorageDialogFn>(notices->module, "VJobStorageDialog");
-    notices->displayDialog = Entry<DisplayDialogFn>(notices->module, "VDisplayDialog");
-    notices->warningEntry = Entry<WarningEntryFn>(notices->module, "EvtDlgAsyncUIEntryPointJobUI");
-    notices->showWarning = Entry<ShowWarningDialogFn>(notices->module, "IShowWarningDialog");
+    FindEntry(notices->module, "VJobStorageDialog", &notices->jobStorage);
+    FindEntry(notices->module, "VDisplayDialog", &notices->displayDialog);
+    FindEntry(notices->module, "EvtDlgAsyncUIEntryPointJobUI", &notices->warningEntry);
+    FindEntry(notices->module, "IShowWarningDialog", &notices->showWarning);
     return notices->jobStorage && notices->displayDialog && notices->warningEntry && notices->showWarning;
 }
 

@@ -13,17 +13,12 @@
 // puts the DLL, its doubles and the bench's string modules.
 std::wstring BinPath(const wchar_t* fileName);
 
-typedef void(WINAPI* JobStorageDialogFn)(JobStoragePayload);
-typedef void(WINAPI* DisplayDialogFn)(DuplexPayload, BOOL, HMODULE);
-typedef wchar_t*(WINAPI* WarningEntryFn)(const WarningPayload*);
-typedef int(WINAPI* ShowWarningDialogFn)(HANDLE, WarningPayload, HMODULE);
-
 struct NoticeModule {
     HMODULE module;
-    JobStorageDialogFn jobStorage;
-    DisplayDialogFn displayDialog;
-    WarningEntryFn warningEntry;
-    ShowWarningDialogFn showWarning;
+    decltype(&VJobStorageDialog) jobStorage;
+    decltype(&VDisplayDialog) displayDialog;
+    decltype(&EvtDlgAsyncUIEntryPointJobUI) warningEntry;
+    decltype(&IShowWarningDialog) showWarning;
 };
 
 // Loads evdlgx42.dll beside the bench; false when it or an entry is missing.

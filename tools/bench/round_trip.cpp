@@ -14,6 +14,7 @@ struct HostDouble {
     FakeSpoolerResetFn reset;
     FakeSpoolerAddPrinterFn addPrinter;
     FakeSpoolerWaitForHostIdleFn waitForHostIdle;
+    FakeSpoolerSetAnswerTextFn setAnswerText;
 };
 
 template <typename Fn>
@@ -27,7 +28,8 @@ bool FindHostDouble(HostDouble* host) {
     host->reset = Control<FakeSpoolerResetFn>(spooler, "FakeSpoolerReset");
     host->addPrinter = Control<FakeSpoolerAddPrinterFn>(spooler, "FakeSpoolerAddPrinter");
     host->waitForHostIdle = Control<FakeSpoolerWaitForHostIdleFn>(spooler, "FakeSpoolerWaitForHostIdle");
-    return host->reset && host->addPrinter && host->waitForHostIdle;
+    host->setAnswerText = Control<FakeSpoolerSetAnswerTextFn>(spooler, "FakeSpoolerSetAnswerText");
+    return host->reset && host->addPrinter && host->waitForHostIdle && host->setAnswerText;
 }
 
 struct DirectCall {
@@ -39,6 +41,31 @@ DWORD WINAPI CallEntry(void* argument) {
     const DirectCall* call = static_cast<const DirectCall*>(argument);
     call->notices->warningEntry(call->record);
     return 0;
+}
+
+// The transport alone: the host answers "OK" at once without running an
+// entry, against the sender's pause by itself.
+Figure MeasureTransport(const NoticeModule& notices, const HostDouble& host, HANDLE printer,
+                        const WarningPayload& record, int repeats) {
+    Figure figure = MakeFigure("warning sent, answered at once", "ms", "Sleep(50) alone", Goal{kExcessAtMost, 10});
+    host.setAnswerText(kFakeAnswerTextStart L"OK" kFakeAnswerTextEnd);
+    for (int run = -1; run < repeats; ++run) {
+        double start = NowMs();
+        notices.showWarning(printer, record, 0);
+        double sent = NowMs() - start;
+        if (!host.waitForHostIdle(kShowTimeoutMs)) {
+            figure.failed = true;
+            break;
+        }
+        start = NowMs();
+        Sleep(static_cast<DWORD>(kPauseAfterAnswerMs));
+        double pause = NowMs() - start;
+        if (run < 0) continue;
+        figure.values.push_back(sent);
+        figure.baselines.push_back(pause);
+    }
+    host.setAnswerText(0);
+    return figure;
 }
 
 }  // namespace
@@ -84,6 +111,7 @@ std::vector<Figure> MeasureRoundTrip(const NoticeModule& notices, const NoticeRe
         figures[0].baselines.push_back(called.returnedMs);
         figures[1].baselines.push_back(calledOnThread.returnedMs);
     }
+    figures.push_back(MeasureTransport(notices, host, printer, record, repeats));
     ClosePrinter(printer);
     return figures;
 }
