@@ -23,5 +23,4 @@ struct LanguageSearchResult {
 // answers is not run again. Copies at most capacity - 1 units into buffer and
 // terminates it; returns the string's length in the table, or 0 with the
 // buffer untouched when there is no such string.
-int ILoadStringFromModule(HMODULE module, UINT id, WCHAR* buffer, UINT capacity,
-                          LanguageSearchResult* lastSearch = 0);
+int ILoadStringFromModule(HMODULE module, UINT id, WCHAR* buffer, UINT capacity, LanguageSearchResult* lastSearch = 0);

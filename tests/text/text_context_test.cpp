@@ -164,8 +164,10 @@ TEST_P(OneDialogsLookups, SearchTheModuleOncePerMissedLanguage) {
 INSTANTIATE_TEST_SUITE_P(
     StringModules, OneDialogsLookups,
     ::testing::Values(
-        SearchCase{"language_present", kFull, kGerman, {3064, 844, 797}, {L"" FX_DE_3064, L"" FX_DE_844, L"" FX_DE_797}, 0},
-        SearchCase{"settles_on_english", kEnglish, kFrench, {845, 3064, 797}, {L"" FX_EN_845, L"" FX_EN_3064, L"" FX_EN_797}, 1},
+        SearchCase{"language_present", kFull, kGerman, {3064, 844, 797},
+                   {L"" FX_DE_3064, L"" FX_DE_844, L"" FX_DE_797}, 0},
+        SearchCase{"settles_on_english", kEnglish, kFrench, {845, 3064, 797},
+                   {L"" FX_EN_845, L"" FX_EN_3064, L"" FX_EN_797}, 1},
         // German from the first block, then block 192 lacks it, twice.
         SearchCase{"later_blocks_lack_the_settled_language", kPartialGerman, kGermanSwiss, {3064, 3063, 849},
                    {nullptr, nullptr, L"" FX_DE_849}, 1},

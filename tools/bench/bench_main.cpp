@@ -5,11 +5,10 @@
 // holding the build's bin/ files. Exits with 1 when a figure could not be
 // measured.
 
-#include <windows.h>
-
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <windows.h>
 
 #include "bench_table.h"
 #include "module_cost.h"
@@ -18,6 +17,7 @@
 #include "round_trip.h"
 #include "text_lookup.h"
 #include "time_to_visible.h"
+#include "working_set.h"
 
 namespace {
 
@@ -57,7 +57,8 @@ int RunBench(int repeats) {
         return 1;
     }
     HMODULE watched[] = {notices.module, GetModuleHandleW(L"winspool.drv")};
-    if (!InstallPaintWatch(watched, watched[1] != 0 ? 2 : 1)) PrintNote("(a module's CreateThread import was not found)");
+    if (!InstallPaintWatch(watched, watched[1] != 0 ? 2 : 1))
+        PrintNote("(a module's CreateThread import was not found)");
     NoticeRecords records;
     MakeNoticeRecords(L"bench_strings_us.dll", &records);
 
@@ -75,8 +76,8 @@ int RunBench(int repeats) {
     moduleCost.insert(moduleCost.end(), workingSet.begin(), workingSet.end());
     PrintFigures("Module cost: load and unload, sizes, peak working set of a process showing one notice", moduleCost);
 
-    complete = complete && AllMeasured(visible) && AllMeasured(lookups) && AllMeasured(roundTrip) &&
-               AllMeasured(moduleCost);
+    complete =
+        complete && AllMeasured(visible) && AllMeasured(lookups) && AllMeasured(roundTrip) && AllMeasured(moduleCost);
     RemovePaintWatch();
     return complete ? 0 : 1;
 }

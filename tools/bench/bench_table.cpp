@@ -1,10 +1,10 @@
 #include "bench_table.h"
 
+#include <stdarg.h>
+#include <stdio.h>
 #include <windows.h>
 
 #include <algorithm>
-#include <stdarg.h>
-#include <stdio.h>
 
 double NowMs() {
     static LARGE_INTEGER frequency = [] {
@@ -59,6 +59,14 @@ std::string GoalText(const Goal& goal, const std::string& unit) {
     return text;
 }
 
+// A value with as many decimals as its unit needs, and the unit.
+std::string Quantity(double value, const std::string& unit) {
+    int decimals = unit == "KB" ? 1 : unit == "us" ? 3 : 2;
+    char text[48];
+    snprintf(text, sizeof(text), "%.*f %s", decimals, value, unit.c_str());
+    return text;
+}
+
 }  // namespace
 
 bool GoalMet(const Figure& figure) {
@@ -74,23 +82,23 @@ bool GoalMet(const Figure& figure) {
 
 void PrintFigures(const char* heading, const std::vector<Figure>& figures) {
     printf("\n%s\n", heading);
-    printf("  %-44s %10s  %-34s %10s  %-20s %s\n", "figure", "median", "baseline (same run)", "median",
+    printf("  %-40s %12s  %-34s %12s  %-18s %s\n", "figure", "median", "baseline (same run)", "median",
            "ratio min/med/max", "goal");
     for (const Figure& figure : figures) {
         if (figure.failed || figure.values.empty()) {
-            printf("  %-44s %10s  %-34s   (not measured)\n", figure.name.c_str(), "-", figure.baseline.c_str());
+            printf("  %-40s %12s  %-34s   (not measured)\n", figure.name.c_str(), "-", figure.baseline.c_str());
             continue;
         }
-        Spread value = SpreadOf(figure.values);
-        Spread baseline = SpreadOf(figure.baselines);
-        Spread ratio = SpreadOf(Ratios(figure));
-        char ratios[48];
-        snprintf(ratios, sizeof(ratios), "%.2f/%.2f/%.2f", ratio.min, ratio.median, ratio.max);
+        std::vector<double> ratios = Ratios(figure);
+        Spread ratio = SpreadOf(ratios);
+        char ratioText[48] = "-";
+        if (!ratios.empty())
+            snprintf(ratioText, sizeof(ratioText), "%.2f/%.2f/%.2f", ratio.min, ratio.median, ratio.max);
         std::string goal = GoalText(figure.goal, figure.unit);
         if (!goal.empty()) goal += GoalMet(figure) ? "  met" : "  MISSED";
-        printf("  %-44s %7.3f %-2s  %-34s %7.3f %-2s  %-20s %s\n", figure.name.c_str(), value.median,
-               figure.unit.c_str(), figure.baseline.c_str(), baseline.median, figure.unit.c_str(), ratios,
-               goal.c_str());
+        printf("  %-40s %12s  %-34s %12s  %-18s %s\n", figure.name.c_str(),
+               Quantity(SpreadOf(figure.values).median, figure.unit).c_str(), figure.baseline.c_str(),
+               Quantity(SpreadOf(figure.baselines).median, figure.unit).c_str(), ratioText, goal.c_str());
     }
     fflush(stdout);
 }

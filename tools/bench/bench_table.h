@@ -38,7 +38,7 @@ struct Figure {
     std::vector<double> values;     // one per run
     std::vector<double> baselines;  // one per run, from the same run
     Goal goal;
-    bool failed;                    // a run could not be measured
+    bool failed;  // a run could not be measured
 };
 
 Figure MakeFigure(const std::string& name, const std::string& unit, const std::string& baseline,

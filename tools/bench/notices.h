@@ -28,9 +28,9 @@ enum NoticeKind { kJobStorage, kDuplexModal, kDuplexModeless, kWarningShort, kWa
 
 struct NoticeInfo {
     const char* name;
-    bool ownThread;      // the entry returns at once and the notice runs on a thread it starts
-    WORD bareTemplate;   // the bench's empty template of the notice's size
-    WORD ownTemplate;    // the notice's own template in the DLL (left to right)
+    bool ownThread;     // the entry returns at once and the notice runs on a thread it starts
+    WORD bareTemplate;  // the bench's empty template of the notice's size
+    WORD ownTemplate;   // the notice's own template in the DLL (left to right)
 };
 
 const NoticeInfo& InfoOf(NoticeKind kind);

@@ -146,8 +146,8 @@ bool InstallPaintWatch(const HMODULE* modules, int moduleCount) {
     SetWindowsHookExW(WH_CBT, WatchWindowCreation, 0, GetCurrentThreadId());
     bool all = true;
     for (int i = 0; i < moduleCount; ++i) {
-        ImportPatch* patch = new ImportPatch(modules[i], "kernel32.dll", "CreateThread",
-                                             reinterpret_cast<void*>(&CreateWatchedThread));
+        ImportPatch* patch =
+            new ImportPatch(modules[i], "kernel32.dll", "CreateThread", reinterpret_cast<void*>(&CreateWatchedThread));
         all = all && patch->valid();
         g_patches.push_back(patch);
     }

@@ -9,13 +9,12 @@
 
 namespace {
 
+// Every id the notices look up, from the bench's string modules.
 const UINT kIds[] = {
-    BT_JOB_CAPTION,         BT_JOB_USER,           BT_JOB_NAME,           BT_JOB_STORED_AT,
-    BT_DO_NOT_SHOW,         BT_OK,                 BT_HELP,               BT_DUPLEX_CAPTION,
-    BT_DUPLEX_INTRO,        BT_DUPLEX_STEP1_NUMBER, BT_DUPLEX_STEP2_NUMBER, BT_DUPLEX_STEP3_NUMBER,
-    BT_DUPLEX_STEP1,        BT_DUPLEX_STEP2,       BT_DUPLEX_STEP3_INSERT, BT_DUPLEX_STEP3_PRESS_GO,
-    BT_DUPLEX_CONTINUE,     BT_WARNING_CAPTION,    BT_WARNING_OK,         BT_WARNING_CANCEL,
-    BT_WARNING_THIRD,
+    BT_JOB_CAPTION, BT_JOB_USER, BT_JOB_NAME, BT_JOB_STORED_AT, BT_DO_NOT_SHOW, BT_OK, BT_HELP,
+    BT_DUPLEX_CAPTION, BT_DUPLEX_INTRO, BT_DUPLEX_STEP1_NUMBER, BT_DUPLEX_STEP2_NUMBER, BT_DUPLEX_STEP3_NUMBER,
+    BT_DUPLEX_STEP1, BT_DUPLEX_STEP2, BT_DUPLEX_STEP3_INSERT, BT_DUPLEX_STEP3_PRESS_GO, BT_DUPLEX_CONTINUE,
+    BT_WARNING_CAPTION, BT_WARNING_OK, BT_WARNING_CANCEL, BT_WARNING_THIRD,
 };
 const int kIdCount = sizeof(kIds) / sizeof(kIds[0]);
 const int kRounds = 2000;
@@ -26,7 +25,7 @@ struct StringModule {
 };
 
 const StringModule kModules[] = {
-    {L"bench_strings_us.dll", "module in the interface language"},
+    {L"bench_strings_us.dll", "module in the user's language"},
     {L"bench_strings_gb.dll", "module in English (UK) only"},
     {L"bench_strings_de.dll", "module in German only"},
 };
@@ -94,8 +93,7 @@ BOOL WINAPI CountSearch(HMODULE module, ENUMRESTYPEPROCW callback, LONG_PTR para
     return reinterpret_cast<EnumResourceTypesWFn>(g_searchPatch->original())(module, callback, parameter);
 }
 
-bool CountShowing(const NoticeModule& notices, const NoticeRecords& records, NoticeKind kind,
-                  LookupCounts* counts) {
+bool CountShowing(const NoticeModule& notices, const NoticeRecords& records, NoticeKind kind, LookupCounts* counts) {
     g_counts = LookupCounts{0, 0, 0};
     Showing showing;
     bool shown = MeasureShowing(WM_CLOSE, 0, [&] { ShowNotice(notices, records, kind); }, &showing);
@@ -112,7 +110,8 @@ std::vector<Figure> MeasureTextLookup(int repeats) {
 }
 
 void PrintLookupCounts(const NoticeModule& notices, bool* complete) {
-    g_findPatch = new ImportPatch(notices.module, "kernel32.dll", "FindResourceExW", reinterpret_cast<void*>(&CountFind));
+    g_findPatch =
+        new ImportPatch(notices.module, "kernel32.dll", "FindResourceExW", reinterpret_cast<void*>(&CountFind));
     g_loadPatch = new ImportPatch(notices.module, "kernel32.dll", "LoadResource", reinterpret_cast<void*>(&CountLoad));
     g_searchPatch =
         new ImportPatch(notices.module, "kernel32.dll", "EnumResourceTypesW", reinterpret_cast<void*>(&CountSearch));
@@ -120,8 +119,9 @@ void PrintLookupCounts(const NoticeModule& notices, bool* complete) {
         PrintNote("\nlook-ups per dialog: the DLL's resource imports were not found");
         *complete = false;
     } else {
-        PrintNote("\nResource look-ups per dialog initialisation: FindResourceExW calls / texts found"
-                  " (LoadResource calls) / fallback searches (EnumResourceTypesW calls)");
+        PrintNote(
+            "\nResource look-ups per dialog initialisation: FindResourceExW calls / texts found"
+            " (LoadResource calls) / fallback searches (EnumResourceTypesW calls)");
         printf("  %-18s", "notice");
         for (const StringModule& strings : kModules) printf("  %-34s", strings.description);
         printf("\n");

@@ -151,8 +151,9 @@ std::vector<Figure> MeasureTimeToVisible(const NoticeModule& notices, const Noti
         }
     }
 
-    PrintNote("\nWhere the time goes (medians, ms):  call to window | controls created | WM_INITDIALOG |"
-              " to first WM_PAINT | painting");
+    PrintNote(
+        "\nWhere the time goes (medians, ms):  call to window | controls created | WM_INITDIALOG |"
+        " to first WM_PAINT | painting");
     std::vector<Figure> table;
     for (int kind = 0; kind < kNoticeCount; ++kind) {
         all[kind].notice.Print(InfoOf(static_cast<NoticeKind>(kind)).name);
