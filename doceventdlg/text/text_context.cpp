@@ -16,6 +16,10 @@ BOOL IsRightToLeftLanguage(LANGID language) {
 }  // namespace
 
 TextContext::TextContext() : fRightToLeft(FALSE) {
+    lastSearch.fDone = FALSE;
+    lastSearch.hModule = 0;
+    lastSearch.wWanted = 0;
+    lastSearch.wFound = 0;
     g_wUILanguage = GetUserDefaultUILanguage();
     fRightToLeft = IsRightToLeftLanguage(GetUserDefaultUILanguage());
 }
@@ -37,7 +41,7 @@ void TextContext::VLoadImageModule(const wchar_t* path) {
 }
 
 BOOL TextContext::BLoadText(UINT id, WCHAR* buffer) const {
-    return ILoadStringFromModule(hStringModule, id, buffer, TEXT_BUFFER_CCH) != 0;
+    return ILoadStringFromModule(hStringModule, id, buffer, TEXT_BUFFER_CCH, &lastSearch) != 0;
 }
 
 void TextContext::VSetTextFromId(UINT id, HWND window, const wchar_t* fallback) const {

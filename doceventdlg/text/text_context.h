@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "driverdata/driver_data.h"
+#include "text/string_lookup.h"
 
 // Capacity, terminator included, of every buffer a text is looked up into:
 // a shown text has at most 255 characters.
@@ -38,6 +39,11 @@ public:
     BOOL fRightToLeft;
 
 private:
+    // Where this context's last fallback search on hStringModule led, so
+    // that the lookups of one dialog search the module at most once for a
+    // language they miss.
+    mutable LanguageSearchResult lastSearch;
+
     TextContext(const TextContext&);
     TextContext& operator=(const TextContext&);
 };

@@ -18,7 +18,8 @@ const LANGID UI_LANGUAGE_ENGLISH_US = 1033;
 // default interface language.
 LANGID WGetUILanguage();
 
-// Fallback search after a block was missing in `language`: g_wUILanguage
-// becomes the first language of the module's first string block with the same
-// primary language, or 1033 when that block has none.
-void VFindStringLanguage(HMODULE module, LANGID language);
+// The fallback search after a block was missed in `language`: the first
+// language of the module's first string block with the same primary language,
+// or 1033 when that block has none. FALSE, with *settled untouched, when the
+// module has no string block to search.
+BOOL BSearchStringLanguage(HMODULE module, LANGID language, LANGID* settled);

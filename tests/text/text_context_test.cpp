@@ -8,6 +8,7 @@
 #include <string>
 
 #include "string_modules/fixture_texts.h"
+#include "support/import_patch.h"
 #include "support/scratch_window.h"
 #include "support/test_paths.h"
 #include "text/string_lookup.h"
@@ -114,6 +115,66 @@ TEST(LookupBound, LongEntryIsShownAsItsFirst255Characters) {
     EXPECT_EQ(std::wstring(L"" FX_LONG_TEXT).substr(0, 255), std::wstring(buffer));
     EXPECT_EQ(L'#', buffer[TEXT_BUFFER_CCH]) << "wrote past the buffer";
 }
+
+// The fallback searches of one context, counted at the module's
+// EnumResourceTypesW import (each search begins with one such call).
+LONG g_searches = 0;
+ImportPatch* g_searchPatch = nullptr;
+
+BOOL WINAPI CountSearch(HMODULE module, ENUMRESTYPEPROCW callback, LONG_PTR parameter) {
+    ++g_searches;
+    typedef BOOL(WINAPI * EnumTypesFn)(HMODULE, ENUMRESTYPEPROCW, LONG_PTR);
+    return reinterpret_cast<EnumTypesFn>(g_searchPatch->original())(module, callback, parameter);
+}
+
+struct SearchCase {
+    const char* name;
+    const wchar_t* module;
+    LANGID userLanguage;
+    UINT ids[3];
+    const wchar_t* expected[3];  // null: not found
+    LONG searches;
+};
+
+class OneDialogsLookups : public ::testing::TestWithParam<SearchCase> {};
+
+// A dialog's later lookups settle where its first search did, without
+// searching the module again, and find what a search would have let them find.
+TEST_P(OneDialogsLookups, SearchTheModuleOncePerMissedLanguage) {
+    const SearchCase& c = GetParam();
+    ImportPatch patch(GetModuleHandleW(nullptr), "kernel32.dll", "EnumResourceTypesW",
+                      reinterpret_cast<void*>(&CountSearch));
+    ASSERT_TRUE(patch.valid());
+    g_searchPatch = &patch;
+    g_searches = 0;
+
+    TextContext context;
+    context.VLoadStringModule(TestBinPath(c.module).c_str());
+    UseLanguage(c.userLanguage);
+    for (int i = 0; i < 3; ++i) {
+        WCHAR buffer[TEXT_BUFFER_CCH] = L"untouched";
+        BOOL found = context.BLoadText(c.ids[i], buffer);
+        EXPECT_EQ(c.expected[i] != nullptr, found != FALSE) << "lookup " << i;
+        EXPECT_STREQ(c.expected[i] ? c.expected[i] : L"untouched", buffer) << "lookup " << i;
+    }
+    EXPECT_EQ(c.searches, g_searches);
+    g_searchPatch = nullptr;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StringModules, OneDialogsLookups,
+    ::testing::Values(
+        SearchCase{"language_present", kFull, kGerman, {3064, 844, 797},
+                   {L"" FX_DE_3064, L"" FX_DE_844, L"" FX_DE_797}, 0},
+        SearchCase{"settles_on_english", kEnglish, kFrench, {845, 3064, 797},
+                   {L"" FX_EN_845, L"" FX_EN_3064, L"" FX_EN_797}, 1},
+        // German from the first block, then block 192 lacks it, twice.
+        SearchCase{"later_blocks_lack_the_settled_language", kPartialGerman, kGermanSwiss, {3064, 3063, 849},
+                   {nullptr, nullptr, L"" FX_DE_849}, 1},
+        // Neither German nor English: every text falls back.
+        SearchCase{"no_block_in_the_settled_language", kNamedType, kGermanSwiss, {844, 844, 844},
+                   {nullptr, nullptr, nullptr}, 1}),
+    [](const ::testing::TestParamInfo<SearchCase>& info) { return std::string(info.param.name); });
 
 class TextOnWindow : public ::testing::Test {
 protected:
