@@ -141,3 +141,12 @@ DialogTemplate ReadDialogTemplate(HMODULE module, WORD id, LANGID language) {
     dialog.found = !in.overrun();
     return dialog;
 }
+
+bool IsControlClass(const TemplateControl& control, const wchar_t* className) {
+    static const wchar_t* const kPredefined[] = {L"BUTTON", L"EDIT", L"STATIC", L"LISTBOX", L"SCROLLBAR", L"COMBOBOX"};
+    if (control.classAtom != 0) {
+        WORD index = control.classAtom - 0x80;
+        return index < 6 && _wcsicmp(kPredefined[index], className) == 0;
+    }
+    return _wcsicmp(control.className.c_str(), className) == 0;
+}

@@ -44,3 +44,8 @@ struct DialogTemplate {
 
 // Template `id` of module in exactly `language`.
 DialogTemplate ReadDialogTemplate(HMODULE module, WORD id, LANGID language);
+
+// Whether the control's class is className ("BUTTON", "EDIT", "STATIC",
+// "LISTBOX", "SCROLLBAR", "COMBOBOX" or any other name), given either by its
+// predefined atom or by name, without regard to case.
+bool IsControlClass(const TemplateControl& control, const wchar_t* className);

@@ -22,11 +22,6 @@ const ExpectedControl kControls[] = {
     {2, L"BUTTON", 0x50010000, 162, 62, 61, 14},    {1, L"BUTTON", 0x50010000, 93, 62, 50, 14},
 };
 
-bool IsClass(const TemplateControl& control, const wchar_t* name) {
-    WORD atom = wcscmp(name, L"BUTTON") == 0 ? 0x80 : 0x82;
-    return control.classAtom == atom || _wcsicmp(control.className.c_str(), name) == 0;
-}
-
 class WarningTemplate : public ::testing::TestWithParam<WORD> {};
 
 TEST_P(WarningTemplate, MatchesTheLayoutWithNoTexts) {
@@ -54,7 +49,7 @@ TEST_P(WarningTemplate, MatchesTheLayoutWithNoTexts) {
         const TemplateControl& got = t.controls[i];
         const ExpectedControl& want = kControls[i];
         EXPECT_EQ(want.id, got.id) << "control " << i;
-        EXPECT_TRUE(IsClass(got, want.className)) << "control " << want.id;
+        EXPECT_TRUE(IsControlClass(got, want.className)) << "control " << want.id;
         EXPECT_EQ(want.style, got.style) << "control " << want.id;
         EXPECT_EQ(0u, got.exStyle) << "control " << want.id;
         EXPECT_EQ(want.x, got.x) << "control " << want.id;
