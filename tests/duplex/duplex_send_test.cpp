@@ -142,7 +142,9 @@ TEST_P(DuplexUnnamedPrinter, SendsNothingAndShowsNothing) {
     const UnnamedPrinterCase& c = GetParam();
     FakeSpooler().AddPrinter(L"Nameless", L"C:\\drivers\\orvdrv.dll", kFakePrinterNoPrinterInfo);
     HANDLE nameless = nullptr;
-    if (c.openHandle) ASSERT_TRUE(OpenPrinterW(const_cast<wchar_t*>(L"Nameless"), &nameless, nullptr));
+    if (c.openHandle) {
+        ASSERT_TRUE(OpenPrinterW(const_cast<wchar_t*>(L"Nameless"), &nameless, nullptr));
+    }
     DuplexPayload record = Record(c.bModal);
     record.hSpoolPrinter = c.openHandle ? nameless : reinterpret_cast<HANDLE>(0x5EED);
 
