@@ -22,10 +22,7 @@ const UINT kContextHelpPopup = 17;
 class DuplexVersion6 : public ::testing::Test {
 protected:
     void SetUp() override {
-        OSVERSIONINFOW version = {};
-        version.dwOSVersionInfoSize = sizeof(version);
-        GetVersionExW(&version);
-        ASSERT_GE(version.dwMajorVersion, 6u) << "this program must run with Wine's default version";
+        ASSERT_GE(ReportedMajorVersion(), 6u) << "this program must run with Wine's default version";
     }
 };
 

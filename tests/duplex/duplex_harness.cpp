@@ -55,6 +55,13 @@ DuplexEntryFn ModalEntry() { return Entry<DuplexEntryFn>("EvtDlgAsyncUIEntryPoin
 DuplexEntryFn ModelessEntry() { return Entry<DuplexEntryFn>("EvtDlgAsyncUIEntryPointManualDuplexModeless"); }
 DisplayDialogFn DisplayDialog() { return Entry<DisplayDialogFn>("VDisplayDialog"); }
 
+DWORD ReportedMajorVersion() {
+    OSVERSIONINFOW version = {};
+    version.dwOSVersionInfoSize = sizeof(version);
+    GetVersionExW(&version);
+    return version.dwMajorVersion;
+}
+
 WORD ExpectedDuplexTemplate() { return InterfaceReadsRightToLeft() ? 104 : 101; }
 
 HWND WaitForDuplexDialog(DWORD threadId, DWORD timeoutMs) {

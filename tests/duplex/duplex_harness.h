@@ -38,6 +38,9 @@ DuplexEntryFn ModalEntry();
 DuplexEntryFn ModelessEntry();
 DisplayDialogFn DisplayDialog();
 
+// The major version the platform reports to this program.
+DWORD ReportedMajorVersion();
+
 // 104 when this process's interface language reads right to left, else 101.
 WORD ExpectedDuplexTemplate();
 

@@ -65,10 +65,7 @@ void ExpectSent(const DuplexPayload& record, const ExpectedDocument& expected) {
 class DuplexSend : public ::testing::Test {
 protected:
     void SetUp() override {
-        OSVERSIONINFOW version = {};
-        version.dwOSVersionInfoSize = sizeof(version);
-        GetVersionExW(&version);
-        ASSERT_GE(version.dwMajorVersion, 6u);
+        ASSERT_GE(ReportedMajorVersion(), 6u) << "this program must run with Wine's default version";
         FakeSpooler().Reset();
         FakeSpooler().SetHostModuleDirectory(TestBinDirectory().c_str());
         FakeSpooler().AddPrinter(kPrinter, L"C:\\drivers\\orvdrv.dll", kFakePrinterNormal);

@@ -17,13 +17,6 @@
 
 namespace {
 
-DWORD MajorVersion() {
-    OSVERSIONINFOW version = {};
-    version.dwOSVersionInfoSize = sizeof(version);
-    GetVersionExW(&version);
-    return version.dwMajorVersion;
-}
-
 // Positions worked out from the dialog's size and the desktop's rectangle.
 struct Geometry {
     LONG width, height;
@@ -39,7 +32,7 @@ struct PlacementCase {
 
 class DuplexPlacementOnVersion5 : public ::testing::TestWithParam<PlacementCase> {
 protected:
-    void SetUp() override { ASSERT_EQ(5u, MajorVersion()) << "this program must be told it runs on Windows XP"; }
+    void SetUp() override { ASSERT_EQ(5u, ReportedMajorVersion()) << "this program must be told it runs on Windows XP"; }
 };
 
 TEST_P(DuplexPlacementOnVersion5, CentresOnTheForegroundWindowWithinTheScreen) {

@@ -28,22 +28,10 @@ TEST_P(WarningTemplate, MatchesTheLayoutWithNoTexts) {
     DialogTemplate t = ReadDialogTemplate(WarningModule(), GetParam(), MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
     ASSERT_TRUE(t.found);
     EXPECT_EQ(GetParam() == 263, t.extended);
+    ExpectPlainShellDlgHeader(t);
     EXPECT_EQ(0x80C808C0u, t.style);
-    EXPECT_EQ(0u, t.exStyle);
-    EXPECT_EQ(0, t.x);
-    EXPECT_EQ(0, t.y);
     EXPECT_EQ(306, t.cx);
     EXPECT_EQ(86, t.cy);
-    EXPECT_EQ(L"", t.caption);
-    EXPECT_EQ(L"", t.menu);
-    EXPECT_EQ(L"", t.windowClass);
-    EXPECT_EQ(8, t.pointSize);
-    EXPECT_EQ(L"MS Shell Dlg", t.face);
-    if (t.extended) {
-        EXPECT_EQ(0, t.weight);
-        EXPECT_EQ(0, t.italic);
-        EXPECT_EQ(1, t.charset);
-    }
     ASSERT_EQ(6u, t.controls.size());
     for (size_t i = 0; i < t.controls.size(); ++i) {
         const TemplateControl& got = t.controls[i];
