@@ -25,9 +25,8 @@ DWORD AsPixel(COLORREF colour) { return (GetRValue(colour) << 16) | (GetGValue(c
 
 // Covers the frames that are to show a picture with kScribble and has the
 // dialog paint again, so that what they show next is what this paint drew.
-// Frames without a picture are left as the dialog's first paint left them:
-// the dialog validates them without drawing, so whether anything repaints
-// over a scribble there is up to the order in which the platform paints.
+// Frames without a picture are left as the dialog's first paint left them: a
+// later paint validates them and draws nothing, so a scribble there would stay.
 void ScribbleAndRepaint(HWND dialog, const WORD (&shown)[3]) {
     HBRUSH brush = CreateSolidBrush(kScribble);
     for (int step = 0; step < 3; ++step) {
@@ -43,10 +42,12 @@ void ScribbleAndRepaint(HWND dialog, const WORD (&shown)[3]) {
     RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-// In a right-to-left run the frames' left and right are exchanged before the
-// copy; Wine then copies the picture unmirrored to the same place, with the
-// frame's first column left out (it treats the exchanged, negative extent as
-// ending one column short of the far edge). The rest must be the picture.
+// In a right-to-left run the frame's left and right are exchanged before the
+// copy (Wine does not mirror the dialog, so the frame's rectangle comes in
+// left to right), which gives the copy its right edge as origin and a
+// negative width for both source and target. Wine takes that span as the
+// columns 1 to the right edge on both sides: the picture lands unmirrored in
+// its usual place and only the frame's first column stays unpainted.
 LONG FirstComparedColumn() { return InterfaceReadsRightToLeft() ? 1 : 0; }
 
 // Where the borders of the steps' boxes run, in screen coordinates: two
