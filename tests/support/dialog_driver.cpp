@@ -36,6 +36,18 @@ BOOL CALLBACK CollectMatching(HWND window, LPARAM context) {
     return TRUE;
 }
 
+// A WM_NULL that Sync posts; its first parameter is the event to set once
+// the window's thread takes it from the queue.
+const LPARAM kSyncMarker = 0x53594E43;
+
+LRESULT CALLBACK NoteSyncMarker(int code, WPARAM removal, LPARAM message) {
+    const MSG* taken = reinterpret_cast<const MSG*>(message);
+    if (code == HC_ACTION && removal == PM_REMOVE && taken->message == WM_NULL && taken->lParam == kSyncMarker) {
+        SetEvent(reinterpret_cast<HANDLE>(taken->wParam));
+    }
+    return CallNextHookEx(nullptr, code, removal, message);
+}
+
 }  // namespace
 
 std::vector<HWND> FindDialogs(const DialogQuery& query) {
@@ -103,16 +115,20 @@ void PostKey(HWND window, UINT virtualKey) {
 }
 
 bool Sync(HWND window) {
-    static LONG markers = 0;
-    const HICON marker = reinterpret_cast<HICON>(static_cast<ULONG_PTR>(0x5EC00000 + InterlockedIncrement(&markers)));
-    const LRESULT previous = SendBounded(window, WM_GETICON, ICON_BIG, 0);
-    if (!PostMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(marker))) return false;
-    const bool taken = WaitUntil([&] {
-        return !IsWindow(window) || SendBounded(window, WM_GETICON, ICON_BIG, 0) == reinterpret_cast<LRESULT>(marker);
-    });
-    if (!IsWindow(window)) return false;
-    SendBounded(window, WM_SETICON, ICON_BIG, previous);
-    return taken;
+    DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    if (thread == 0) return false;
+    HANDLE taken = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    if (taken == nullptr) return false;
+    bool synced = false;
+    HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, NoteSyncMarker, nullptr, thread);
+    if (hook != nullptr) {
+        if (PostMessageW(window, WM_NULL, reinterpret_cast<WPARAM>(taken), kSyncMarker)) {
+            synced = WaitForSingleObject(taken, kTestWaitMs) == WAIT_OBJECT_0;
+        }
+        UnhookWindowsHookEx(hook);
+    }
+    CloseHandle(taken);
+    return synced;
 }
 
 bool WaitForWindowGone(HWND window, DWORD timeoutMs) {

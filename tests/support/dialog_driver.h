@@ -62,10 +62,11 @@ void PostClose(HWND window);
 // Posts a key press and release to the window, as typed while it has focus.
 void PostKey(HWND window, UINT virtualKey);
 
-// Returns once the window's thread has taken everything posted to it so far:
-// a marker is posted behind it (the window's big icon, put back afterwards)
-// and awaited. False when the window went away or did not answer in time.
-// A sent message would not do: sent messages overtake posted ones.
+// Returns once the window's thread has handled everything posted to it so far:
+// a marker posted after them has been taken from its queue (seen through a
+// message hook on that thread). A sent round trip would not do, since a
+// thread handles sent messages before the posted ones waiting in its queue.
+// False when the marker was not taken in time.
 bool Sync(HWND window);
 
 bool WaitForWindowGone(HWND window, DWORD timeoutMs = kTestWaitMs);

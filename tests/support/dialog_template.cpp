@@ -1,5 +1,7 @@
 #include "support/dialog_template.h"
 
+#include <gtest/gtest.h>
+
 namespace {
 
 // Sequential reader over the template's bytes that never passes their end:
@@ -140,4 +142,30 @@ DialogTemplate ReadDialogTemplate(HMODULE module, WORD id, LANGID language) {
     for (WORD i = 0; i < count && !in.overrun(); ++i) dialog.controls.push_back(ReadControl(in, dialog.extended));
     dialog.found = !in.overrun();
     return dialog;
+}
+
+bool IsControlClass(const TemplateControl& control, const wchar_t* className) {
+    static const wchar_t* const kPredefined[] = {L"BUTTON", L"EDIT", L"STATIC", L"LISTBOX", L"SCROLLBAR", L"COMBOBOX"};
+    if (control.classAtom != 0) {
+        WORD index = control.classAtom - 0x80;
+        return index < 6 && _wcsicmp(kPredefined[index], className) == 0;
+    }
+    return _wcsicmp(control.className.c_str(), className) == 0;
+}
+
+void ExpectPlainShellDlgHeader(const DialogTemplate& dialog) {
+    EXPECT_EQ(0u, dialog.exStyle);
+    EXPECT_EQ(0, dialog.x);
+    EXPECT_EQ(0, dialog.y);
+    EXPECT_EQ(L"", dialog.caption);
+    EXPECT_EQ(L"", dialog.menu);
+    EXPECT_EQ(L"", dialog.windowClass);
+    EXPECT_EQ(8, dialog.pointSize);
+    EXPECT_EQ(L"MS Shell Dlg", dialog.face);
+    if (dialog.extended) {
+        EXPECT_EQ(0u, dialog.helpId);
+        EXPECT_EQ(0, dialog.weight);
+        EXPECT_EQ(0, dialog.italic);
+        EXPECT_EQ(1, dialog.charset);
+    }
 }

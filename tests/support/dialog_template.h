@@ -44,3 +44,14 @@ struct DialogTemplate {
 
 // Template `id` of module in exactly `language`.
 DialogTemplate ReadDialogTemplate(HMODULE module, WORD id, LANGID language);
+
+// Whether the control's class is className ("BUTTON", "EDIT", "STATIC",
+// "LISTBOX", "SCROLLBAR", "COMBOBOX" or any other name), given either by its
+// predefined atom or by name, without regard to case.
+bool IsControlClass(const TemplateControl& control, const wchar_t* className);
+
+// Checks the header that the module's notice templates share: at (0, 0), no
+// menu, no window class, no caption, "MS Shell Dlg" at 8 points, extended
+// style 0, and in an extended template help id 0, weight 0, not italic,
+// character set 1. Style and size differ per template and are the caller's.
+void ExpectPlainShellDlgHeader(const DialogTemplate& dialog);

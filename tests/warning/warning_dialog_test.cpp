@@ -239,7 +239,7 @@ TEST(WarningEntry, ANullRecordShowsNothingAndAnswersCancel) {
 }
 
 TEST(WarningEntry, ChoosesItsTemplateByTheInterfaceLanguageAndOwnerByTheShowFlag) {
-    DialogSpy spy;
+    DialogSpy spy(WarningModule());
     ASSERT_TRUE(spy.valid());
     WarningPayload record = MakeWarning(L"Which template?");
     record.dwShowDialog = 2;

@@ -31,7 +31,7 @@ protected:
 
 TEST_P(WarningDirect, ShowsOnTheCallersThreadAndReturnsThePressedButton) {
     const DirectCase& c = GetParam();
-    DialogSpy spy;
+    DialogSpy spy(WarningModule());
     int result = -99;
     DWORD callerThread = 0;
     BlockingCall call([&] { result = ShowWarning()(nullptr, MakeWarning(L"Direct path.", c.buttons), nullptr); });

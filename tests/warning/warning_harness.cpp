@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/import_patch.h"
+#include "support/interface_language.h"
 #include "support/test_paths.h"
 
 namespace {
@@ -16,18 +16,6 @@ HMODULE LoadModule() { return LoadLibraryW(TestBinPath(L"evdlgx42.dll").c_str())
 template <typename Fn>
 Fn Entry(const char* name) {
     return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(WarningModule(), name)));
-}
-
-typedef INT_PTR(WINAPI* DialogBoxParamFn)(HINSTANCE, LPCWSTR, HWND, DLGPROC, LPARAM);
-
-DialogRequest g_request;
-ImportPatch* g_patch = nullptr;
-
-INT_PTR WINAPI RecordDialogBoxParam(HINSTANCE instance, LPCWSTR name, HWND owner, DLGPROC proc, LPARAM param) {
-    InterlockedIncrement(&g_request.calls);
-    g_request.templateId = IS_INTRESOURCE(name) ? static_cast<WORD>(reinterpret_cast<ULONG_PTR>(name)) : 0;
-    g_request.owner = owner;
-    return reinterpret_cast<DialogBoxParamFn>(g_patch->original())(instance, name, owner, proc, param);
 }
 
 }  // namespace
@@ -58,26 +46,4 @@ HMODULE WarningModule() {
 WarningEntryFn JobUIEntry() { return Entry<WarningEntryFn>("EvtDlgAsyncUIEntryPointJobUI"); }
 ShowWarningFn ShowWarning() { return Entry<ShowWarningFn>("IShowWarningDialog"); }
 
-WORD ExpectedWarningTemplate() {
-    WORD primary = PRIMARYLANGID(GetUserDefaultUILanguage());
-    bool rightToLeft = primary == LANG_ARABIC || primary == LANG_HEBREW;
-    // A run meant for a right-to-left locale must not pass quietly on another.
-    if (GetEnvironmentVariableW(L"EVDLG_EXPECT_RIGHT_TO_LEFT", nullptr, 0) != 0) {
-        EXPECT_TRUE(rightToLeft) << "interface language " << std::hex << GetUserDefaultUILanguage();
-    }
-    return rightToLeft ? 263 : 261;
-}
-
-DialogSpy::DialogSpy() {
-    memset(&g_request, 0, sizeof(g_request));
-    g_patch = new ImportPatch(WarningModule(), "user32.dll", "DialogBoxParamW",
-                              reinterpret_cast<void*>(&RecordDialogBoxParam));
-}
-
-DialogSpy::~DialogSpy() {
-    delete g_patch;
-    g_patch = nullptr;
-}
-
-bool DialogSpy::valid() const { return g_patch != nullptr && g_patch->valid(); }
-DialogRequest DialogSpy::last() const { return g_request; }
+WORD ExpectedWarningTemplate() { return InterfaceReadsRightToLeft() ? 263 : 261; }

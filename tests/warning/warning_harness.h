@@ -1,13 +1,15 @@
 #pragma once
 
 // Records and entries of the warning notice for tests: the built DLL loaded as
-// the host loads it, its entries, and a spy on the dialog it creates.
+// the host loads it and its entries (a DialogSpy on WarningModule() watches
+// the dialogs it runs).
 
 #include <windows.h>
 
 #include <string>
 
 #include "evdlgx42.h"
+#include "support/dialog_spy.h"
 
 typedef wchar_t*(WINAPI* WarningEntryFn)(const WarningPayload*);
 typedef int(WINAPI* ShowWarningFn)(HANDLE, WarningPayload, HMODULE);
@@ -31,21 +33,3 @@ ShowWarningFn ShowWarning();
 // 263 when this process's interface language reads right to left (Arabic,
 // Hebrew: set through its locale), else 261.
 WORD ExpectedWarningTemplate();
-
-// What the module asked DialogBoxParamW for, while a DialogSpy lives.
-struct DialogRequest {
-    LONG calls;
-    WORD templateId;
-    HWND owner;
-};
-
-class DialogSpy {
-public:
-    DialogSpy();
-    ~DialogSpy();
-    DialogSpy(const DialogSpy&) = delete;
-    DialogSpy& operator=(const DialogSpy&) = delete;
-
-    bool valid() const;
-    DialogRequest last() const;
-};

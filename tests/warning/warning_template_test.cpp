@@ -22,39 +22,22 @@ const ExpectedControl kControls[] = {
     {2, L"BUTTON", 0x50010000, 162, 62, 61, 14},    {1, L"BUTTON", 0x50010000, 93, 62, 50, 14},
 };
 
-bool IsClass(const TemplateControl& control, const wchar_t* name) {
-    WORD atom = wcscmp(name, L"BUTTON") == 0 ? 0x80 : 0x82;
-    return control.classAtom == atom || _wcsicmp(control.className.c_str(), name) == 0;
-}
-
 class WarningTemplate : public ::testing::TestWithParam<WORD> {};
 
 TEST_P(WarningTemplate, MatchesTheLayoutWithNoTexts) {
     DialogTemplate t = ReadDialogTemplate(WarningModule(), GetParam(), MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
     ASSERT_TRUE(t.found);
     EXPECT_EQ(GetParam() == 263, t.extended);
+    ExpectPlainShellDlgHeader(t);
     EXPECT_EQ(0x80C808C0u, t.style);
-    EXPECT_EQ(0u, t.exStyle);
-    EXPECT_EQ(0, t.x);
-    EXPECT_EQ(0, t.y);
     EXPECT_EQ(306, t.cx);
     EXPECT_EQ(86, t.cy);
-    EXPECT_EQ(L"", t.caption);
-    EXPECT_EQ(L"", t.menu);
-    EXPECT_EQ(L"", t.windowClass);
-    EXPECT_EQ(8, t.pointSize);
-    EXPECT_EQ(L"MS Shell Dlg", t.face);
-    if (t.extended) {
-        EXPECT_EQ(0, t.weight);
-        EXPECT_EQ(0, t.italic);
-        EXPECT_EQ(1, t.charset);
-    }
     ASSERT_EQ(6u, t.controls.size());
     for (size_t i = 0; i < t.controls.size(); ++i) {
         const TemplateControl& got = t.controls[i];
         const ExpectedControl& want = kControls[i];
         EXPECT_EQ(want.id, got.id) << "control " << i;
-        EXPECT_TRUE(IsClass(got, want.className)) << "control " << want.id;
+        EXPECT_TRUE(IsControlClass(got, want.className)) << "control " << want.id;
         EXPECT_EQ(want.style, got.style) << "control " << want.id;
         EXPECT_EQ(0u, got.exStyle) << "control " << want.id;
         EXPECT_EQ(want.x, got.x) << "control " << want.id;
