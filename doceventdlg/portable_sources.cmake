@@ -9,4 +9,5 @@ set(EVDLG_PORTABLE_SOURCES
   asyncui/answer_recognition.cpp
   asyncui/conversation_style.cpp
   asyncui/request_document.cpp
+  dialogs/jobstorage/job_storage_placement.cpp
 )

@@ -7,6 +7,7 @@
 
 #include "services/context_help.h"
 #include "support/help_viewer.h"
+#include "support/scratch_window.h"
 
 namespace {
 
@@ -14,16 +15,11 @@ const UINT kContextHelpPopup = 17;
 
 class ContextHelp : public ::testing::Test {
 protected:
-    void SetUp() override {
-        button_ = CreateWindowExW(0, L"BUTTON", L"Help", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-        ASSERT_NE(nullptr, button_);
-    }
-    void TearDown() override { DestroyWindow(button_); }
 
     void ExpectOnePopupRequest(const wchar_t* file, DWORD control, DWORD context) {
-        ASSERT_EQ(1, HelpViewer().CallCount());
+        ASSERT_EQ(1, HelpViewerCallCount());
         HelpViewerCall call;
-        ASSERT_TRUE(HelpViewer().LastCall(&call));
+        ASSERT_TRUE(HelpViewerLastCall(&call));
         EXPECT_EQ(button_, call.caller);
         EXPECT_EQ(kContextHelpPopup, call.command);
         EXPECT_STREQ(file, call.file);
@@ -34,7 +30,8 @@ protected:
         EXPECT_EQ(GetCurrentThreadId(), call.threadId);
     }
 
-    HWND button_ = nullptr;
+    ScratchWindow window_{L"BUTTON"};
+    const HWND button_ = window_.get();
 };
 
 // Must run first in this program: nothing else may have loaded the viewer.
@@ -46,17 +43,17 @@ TEST_F(ContextHelp, ViewerIsLoadedWhenHelpIsFirstAskedFor) {
 }
 
 TEST_F(ContextHelp, FileAndTopicSyntaxPassUnchanged) {
-    HelpViewer().Reset();
+    HelpViewerReset();
     const wchar_t file[] = L"\\\\server\\share\\orv help.chm::/popups/job storage.txt";
     VShowContextHelp(button_, 7, 0x7FFFFFFF, file);
     ExpectOnePopupRequest(file, 7, 0x7FFFFFFF);
 }
 
 TEST_F(ContextHelp, EachRequestReachesTheViewer) {
-    HelpViewer().Reset();
+    HelpViewerReset();
     VShowContextHelp(button_, 1020, 15220, L"a.chm");
     VShowContextHelp(button_, 1020, 15220, L"a.chm");
-    EXPECT_EQ(2, HelpViewer().CallCount());
+    EXPECT_EQ(2, HelpViewerCallCount());
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include "support/dialog_driver.h"
 
+// After windows.h, which it needs.
+#include <tlhelp32.h>
+
 namespace {
 
 const wchar_t kDialogClass[] = L"#32770";
@@ -100,12 +103,33 @@ void PostKey(HWND window, UINT virtualKey) {
 }
 
 bool Sync(HWND window) {
-    DWORD_PTR ignored = 0;
-    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kTestWaitMs, &ignored) != 0;
+    static LONG markers = 0;
+    const HICON marker = reinterpret_cast<HICON>(static_cast<ULONG_PTR>(0x5EC00000 + InterlockedIncrement(&markers)));
+    const LRESULT previous = SendBounded(window, WM_GETICON, ICON_BIG, 0);
+    if (!PostMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(marker))) return false;
+    const bool taken = WaitUntil([&] {
+        return !IsWindow(window) || SendBounded(window, WM_GETICON, ICON_BIG, 0) == reinterpret_cast<LRESULT>(marker);
+    });
+    if (!IsWindow(window)) return false;
+    SendBounded(window, WM_SETICON, ICON_BIG, previous);
+    return taken;
 }
 
 bool WaitForWindowGone(HWND window, DWORD timeoutMs) {
     return WaitUntil([&] { return !IsWindow(window); }, timeoutMs);
+}
+
+int CountProcessThreads() {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return -1;
+    THREADENTRY32 entry = {};
+    entry.dwSize = sizeof(entry);
+    int count = 0;
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+        if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++count;
+    }
+    CloseHandle(snapshot);
+    return count;
 }
 
 WindowThread::WindowThread(HWND window)

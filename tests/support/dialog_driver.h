@@ -62,11 +62,17 @@ void PostClose(HWND window);
 // Posts a key press and release to the window, as typed while it has focus.
 void PostKey(HWND window, UINT virtualKey);
 
-// Returns once the window's thread has handled everything posted to it so far
-// (a WM_NULL round trip); false when it did not answer in time.
+// Returns once the window's thread has taken everything posted to it so far:
+// a marker is posted behind it (the window's big icon, put back afterwards)
+// and awaited. False when the window went away or did not answer in time.
+// A sent message would not do: sent messages overtake posted ones.
 bool Sync(HWND window);
 
 bool WaitForWindowGone(HWND window, DWORD timeoutMs = kTestWaitMs);
+
+// Threads of this process that exist right now, ended ones not counted. A
+// thread counts from the moment CreateThread returns its handle.
+int CountProcessThreads();
 
 // The thread that runs a window, held open from construction so that its end
 // can be awaited after the window and every other handle to it are gone.

@@ -6,17 +6,12 @@ namespace {
 
 const wchar_t kModule[] = L"hhctrl.ocx";
 
-HelpViewerApi Load() {
-    HelpViewerApi api;
-    api.Reset = DoubleFunction<HelpViewerResetFn>(kModule, "HelpViewerReset");
-    api.CallCount = DoubleFunction<HelpViewerCallCountFn>(kModule, "HelpViewerCallCount");
-    api.LastCall = DoubleFunction<HelpViewerLastCallFn>(kModule, "HelpViewerLastCall");
-    return api;
-}
-
 }  // namespace
 
-const HelpViewerApi& HelpViewer() {
-    static const HelpViewerApi api = Load();
-    return api;
+void HelpViewerReset() { DoubleFunction<HelpViewerResetFn>(kModule, "HelpViewerReset")(); }
+
+LONG HelpViewerCallCount() { return DoubleFunction<HelpViewerCallCountFn>(kModule, "HelpViewerCallCount")(); }
+
+BOOL HelpViewerLastCall(HelpViewerCall* call) {
+    return DoubleFunction<HelpViewerLastCallFn>(kModule, "HelpViewerLastCall")(call);
 }

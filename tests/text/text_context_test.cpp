@@ -8,6 +8,7 @@
 #include <string>
 
 #include "string_modules/fixture_texts.h"
+#include "support/scratch_window.h"
 #include "support/test_paths.h"
 #include "text/string_lookup.h"
 #include "text/text_context.h"
@@ -116,17 +117,12 @@ TEST(LookupBound, LongEntryIsShownAsItsFirst255Characters) {
 
 class TextOnWindow : public ::testing::Test {
 protected:
-    void SetUp() override {
-        window_ = CreateWindowExW(0, L"STATIC", L"before", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-        ASSERT_NE(nullptr, window_);
-    }
-    void TearDown() override { DestroyWindow(window_); }
     std::wstring Text() const {
         wchar_t text[1024] = {0};
-        GetWindowTextW(window_, text, 1024);
+        GetWindowTextW(window_.get(), text, 1024);
         return text;
     }
-    HWND window_ = nullptr;
+    ScratchWindow window_{L"STATIC"};
 };
 
 struct SetTextCase {
@@ -144,7 +140,8 @@ TEST_P(SetText, ShowsTheTextOrTheFallback) {
     TextContext context;
     context.VLoadStringModule(TestBinPath(c.module).c_str());
     UseLanguage(kEnglishUs);
-    context.VSetTextFromId(c.id, window_, c.fallback.c_str());
+    SetWindowTextW(window_.get(), L"before");
+    context.VSetTextFromId(c.id, window_.get(), c.fallback.c_str());
     EXPECT_EQ(c.expected, Text());
 }
 

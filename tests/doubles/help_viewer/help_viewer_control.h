@@ -2,7 +2,7 @@
 
 // What the help viewer double (hhctrl.ocx of the test tree) recorded of the
 // latest HtmlHelpW call. The control functions are cdecl exports of that
-// module; tests reach them through HelpViewer() in tests/support.
+// module; tests reach them through tests/support/help_viewer.h.
 
 #include <windows.h>
 
