@@ -80,7 +80,7 @@ std::wstring DuplexModalCycle(SoakContext& soak, int cycle) {
     if (entry) {
         soak.caller.Start([&] { response = TakeResponse(soak.module.duplexModalEntry(&record)); });
     } else {
-        soak.caller.Start([&] { soak.module.displayDialog(record, FALSE, 0); });
+        soak.caller.Start([&] { soak.module.displayDialog(record, soak.allowSend, 0); });
     }
     std::wstring problem = entry ? CloseMessageBox() : std::wstring();
     if (problem.empty()) problem = FindAndClose(kDuplexNotice, cycle, kDuplexHelp, CloseButton(cycle), false);
@@ -93,7 +93,7 @@ std::wstring DuplexModelessCycle(SoakContext& soak, int cycle) {
     DuplexPayload record = SoakDuplexRecord(soak, FALSE);
     std::wstring answer;
     if (cycle % 2 == 0) {
-        soak.module.displayDialog(record, FALSE, 0);
+        soak.module.displayDialog(record, soak.allowSend, 0);
     } else {
         answer = Expect(TakeResponse(soak.module.duplexModelessEntry(&record)), L"Cancel", L"the receiving entry");
     }
@@ -108,6 +108,18 @@ std::wstring WarningCycle(SoakContext& soak, int cycle) {
     std::wstring problem = FindAndClose(kWarningNotice, cycle, 0, kButtons[cycle % 4], false);
     if (problem.empty()) problem = WaitCaller(soak);
     if (problem.empty()) problem = Expect(response, L"OK", L"the receiving entry");
+    return problem;
+}
+
+std::wstring WarningDirectCycle(SoakContext& soak, int cycle) {
+    static const int kButtons[] = {IDOK, IDCANCEL, kWarningThirdButton, 0};
+    const int button = kButtons[cycle % 4];
+    WarningPayload record = WarningRecord(soak.Path(L"strings_warning.dll"), cycle % 2 == 1);
+    int result = -1;
+    soak.caller.Start([&] { result = soak.module.showWarning(soak.printer, record, 0); });
+    std::wstring problem = First({FindAndClose(kWarningNotice, cycle, 0, button, false), WaitCaller(soak)});
+    const int expected = button == 0 ? IDCANCEL : button;  // the close box counts as Cancel
+    if (problem.empty() && result != expected) problem = L"the warning returned " + std::to_wstring(result);
     return problem;
 }
 

@@ -17,6 +17,9 @@ struct SoakContext {
     SoakModule module;
     std::wstring directory;  // of the module, the string modules and the test spooler
     HANDLE printer;          // a printer of the test spooler, for the cross-session road
+    // Below version 6 the sending entries show their notices in this process
+    // even when allowed to send them: there the direct cycles allow it.
+    BOOL allowSend;
     CallerThread caller;
     std::vector<std::unique_ptr<CallerThread>> crowd;  // for notices opened at once
 
@@ -32,6 +35,9 @@ std::wstring DuplexModelessCycle(SoakContext& soak, int cycle);
 // The receiving entry, closed in turn by OK, Cancel, the third button and the
 // close box, with a short and a growing message.
 std::wstring WarningCycle(SoakContext& soak, int cycle);
+// IShowWarningDialog below version 6: the notice on the caller's thread,
+// answered with the button that closed it.
+std::wstring WarningDirectCycle(SoakContext& soak, int cycle);
 // Through the test spooler's channel and host: the warning, the modal and the
 // modeless manual duplex instructions in turn.
 std::wstring CrossSessionCycle(SoakContext& soak, int cycle);

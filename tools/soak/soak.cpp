@@ -108,8 +108,7 @@ bool BRunPhase(SoakContext& soak, const Phase& phase) {
     swprintf(head, 160, L"%-28ls %6d cycles %7.1f s %7.1f ms/cycle  ", phase.name, phase.cycles, elapsed / 1000.0,
              phase.cycles ? static_cast<double>(elapsed) / phase.cycles : 0.0);
     Print(std::wstring(head) + FigureChanges(before, after) + (grown.empty() ? L"  no growth" : L"  GREW: " + grown));
-    const std::wstring newGdi = NewGdiObjects();
-    if (!newGdi.empty()) Print(L"  new GDI objects: " + newGdi);
+    if (after.gdiObjects > before.gdiObjects) Print(L"  GDI objects not there before: " + NewGdiObjects());
     return grown.empty();
 }
 
@@ -117,8 +116,21 @@ bool BChannelAvailable() {
     return GetProcAddress(GetModuleHandleW(L"winspool.drv"), "CreatePrintAsyncNotifyChannel") != 0;
 }
 
+DWORD PlatformMajorVersion() {
+    OSVERSIONINFOW version;
+    version.dwOSVersionInfoSize = sizeof(version);
+    return GetVersionExW(&version) ? version.dwMajorVersion : 0;
+}
+
 std::vector<Phase> Phases(const Options& options, ProcessFigures* peak) {
     std::vector<Phase> phases;
+    if (PlatformMajorVersion() < 6) {
+        // Nothing is sent below version 6: the sending entries show the notices here.
+        phases.push_back({L"duplex_modal_direct", DuplexModalCycle, options.cycles, options.warmup});
+        phases.push_back({L"duplex_modeless_direct", DuplexModelessCycle, options.cycles, options.warmup});
+        phases.push_back({L"warning_direct", WarningDirectCycle, options.cycles, options.warmup});
+        return phases;
+    }
     if (!BChannelAvailable()) {
         // Beside the spooler without the channel function only the sends can be tried.
         phases.push_back({L"fault_spooler_without_channel", SpoolerWithoutChannelCycle, options.faultCycles,
@@ -169,6 +181,7 @@ bool BPrepare(SoakContext& soak) {
     FakeSpooler().AddPrinter(kSoakPrinter, (soak.directory + L"driver.dll").c_str(), 0);
     FakeSpooler().SetHostModuleDirectory(soak.directory.c_str());
     soak.printer = 0;
+    soak.allowSend = PlatformMajorVersion() < 6;
     if (!OpenPrinterW(const_cast<wchar_t*>(kSoakPrinter), &soak.printer, 0) || !soak.caller.started()) {
         Print(L"cannot open the test spooler's printer or start the caller thread");
         return false;
