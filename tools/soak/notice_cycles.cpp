@@ -156,6 +156,48 @@ std::wstring CrossSessionCycle(SoakContext& soak, int cycle) {
     return problem;
 }
 
+namespace {
+
+// Notices of this process on screen now, of every kind.
+std::vector<HWND> OpenNotices() {
+    std::vector<HWND> open = FindNotices(kJobStorageNotice);
+    for (NoticeKind kind : {kDuplexNotice, kWarningNotice}) {
+        std::vector<HWND> more = FindNotices(kind);
+        open.insert(open.end(), more.begin(), more.end());
+    }
+    return open;
+}
+
+// Starts the call that opens notice i of a round on its own thread.
+void StartCrowdCall(SoakContext& soak, int i, const JobStoragePayload& jobStorage, const DuplexPayload& modal,
+                    const DuplexPayload& modeless, const WarningPayload& warning) {
+    const SoakModule& m = soak.module;
+    switch (i % 4) {
+    case 0:
+        soak.crowd[i]->Start([&m, &jobStorage, i] {
+            if (i % 8 == 0) {
+                m.jobStorageDialog(jobStorage);
+            } else {
+                TakeResponse(m.jobStorageEntry(&jobStorage));
+            }
+        });
+        break;
+    case 1: soak.crowd[i]->Start([&m, &modal] { m.displayDialog(modal, FALSE, 0); }); break;
+    case 2:
+        soak.crowd[i]->Start([&m, &modeless, i] {
+            if (i % 8 == 2) {
+                m.displayDialog(modeless, FALSE, 0);
+            } else {
+                TakeResponse(m.duplexModelessEntry(&modeless));
+            }
+        });
+        break;
+    default: soak.crowd[i]->Start([&m, &warning] { TakeResponse(m.jobUiEntry(&warning)); }); break;
+    }
+}
+
+}  // namespace
+
 std::wstring ConcurrentRound(SoakContext& soak, int count, ProcessFigures* peak) {
     while (static_cast<int>(soak.crowd.size()) < count) soak.crowd.emplace_back(new CallerThread);
     const std::wstring strings = soak.Path(L"strings_full.dll");
@@ -164,41 +206,18 @@ std::wstring ConcurrentRound(SoakContext& soak, int count, ProcessFigures* peak)
     const DuplexPayload modeless = SoakDuplexRecord(soak, FALSE);
     const WarningPayload warning = WarningRecord(soak.Path(L"strings_warning.dll"), false);
 
-    const SoakModule& m = soak.module;
-    for (int i = 0; i < count; ++i) {
-        switch (i % 4) {
-        case 0:
-            soak.crowd[i]->Start([&m, &jobStorage, i] {
-                if (i % 8 == 0) {
-                    m.jobStorageDialog(jobStorage);
-                } else {
-                    TakeResponse(m.jobStorageEntry(&jobStorage));
-                }
-            });
-            break;
-        case 1: soak.crowd[i]->Start([&m, &modal] { m.displayDialog(modal, FALSE, 0); }); break;
-        case 2:
-            soak.crowd[i]->Start([&m, &modeless, i] {
-                if (i % 8 == 2) {
-                    m.displayDialog(modeless, FALSE, 0);
-                } else {
-                    TakeResponse(m.duplexModelessEntry(&modeless));
-                }
-            });
-            break;
-        default: soak.crowd[i]->Start([&m, &warning] { TakeResponse(m.jobUiEntry(&warning)); }); break;
-        }
-    }
-
+    // One call on each thread, each once the notice before it is on screen:
+    // Wine 8 hangs or corrupts its heap when several threads create dialogs
+    // at the same moment (docs/reliability.md), with or without this module.
     std::vector<HWND> open;
-    const bool allOpen = WaitUntil([&] {
-        open = FindNotices(kJobStorageNotice);
-        for (NoticeKind kind : {kDuplexNotice, kWarningNotice}) {
-            std::vector<HWND> more = FindNotices(kind);
-            open.insert(open.end(), more.begin(), more.end());
-        }
-        return static_cast<int>(open.size()) >= count;
-    }, kCrowdWaitMs);
+    bool allOpen = true;
+    for (int i = 0; i < count && allOpen; ++i) {
+        StartCrowdCall(soak, i, jobStorage, modal, modeless, warning);
+        allOpen = WaitUntil([&] {
+            open = OpenNotices();
+            return static_cast<int>(open.size()) > i;
+        }, kNoticeWaitMs);
+    }
     *peak = MeasureProcess();
 
     // Press every button first, then wait: they close side by side.
@@ -211,19 +230,21 @@ std::wstring ConcurrentRound(SoakContext& soak, int count, ProcessFigures* peak)
             PressButton(open[i], IDOK);
         }
     }
+    // Once something failed the run ends: the rest is looked at without waiting.
     std::wstring problem = allOpen ? std::wstring() : L"not every notice came on screen";
+    auto wait = [&problem] { return problem.empty() ? kCrowdWaitMs : 0; };
     for (size_t i = 0; i < open.size(); ++i) {
-        if (!WaitForWindowGone(open[i], kCrowdWaitMs) && problem.empty()) problem = L"a notice did not close";
+        if (!WaitForWindowGone(open[i], wait()) && problem.empty()) problem = L"a notice did not close";
     }
     for (int i = 0; i < count; ++i) {
-        if (!soak.crowd[i]->WaitDone(kCrowdWaitMs) && problem.empty()) problem = L"a caller did not return";
+        if (!soak.crowd[i]->WaitDone(wait()) && problem.empty()) problem = L"a caller did not return";
     }
     for (size_t i = 0; i < threads.size(); ++i) {
         // The modal notices run on the callers' threads, which live on.
         if (threads[i]->id() == 0) continue;
         bool callerThread = false;
         for (const std::unique_ptr<CallerThread>& caller : soak.crowd) callerThread |= caller->Runs(threads[i]->id());
-        if (!callerThread && !threads[i]->WaitForExit(nullptr, kCrowdWaitMs) && problem.empty()) {
+        if (!callerThread && !threads[i]->WaitForExit(nullptr, wait()) && problem.empty()) {
             problem = L"a notice's thread did not end";
         }
     }
