@@ -1,5 +1,7 @@
 #include "ui_host.h"
 
+#include <stdlib.h>
+
 #include "fake_spooler_control.h"
 
 namespace {
@@ -56,7 +58,8 @@ DWORD RunRequestedEntry(const std::vector<BYTE>& document, const std::wstring& d
     size_t answerLength = 0;
     while (answerLength < kResponseUnits - 1 && answer[answerLength] != 0) ++answerLength;
     response->assign(answer, answerLength);
-    // The response belongs to the host now; its allocator is the module's
-    // runtime heap, which this double does not share, so it is left alone.
+    // The response is the host's to release once read. The module takes it
+    // from msvcrt's heap, which this double shares.
+    free(const_cast<wchar_t*>(answer));
     return kFakeHostAnswered;
 }
