@@ -3,9 +3,10 @@
 #include <malloc.h>
 #include <string.h>
 #include <stdio.h>
-#include <tlhelp32.h>
 
 #include <vector>
+
+#include "support/dialog_driver.h"
 
 namespace {
 
@@ -85,19 +86,6 @@ DWORD GuiObjects(DWORD kind, Source* source, DWORD (*probe)()) {
     return probe();
 }
 
-DWORD Threads() {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return 0;
-    DWORD count = 0;
-    THREADENTRY32 entry;
-    entry.dwSize = sizeof(entry);
-    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
-        if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++count;
-    }
-    CloseHandle(snapshot);
-    return count;
-}
-
 void BusyHeapBlocks(SIZE_T* bytes, DWORD* blocks) {
     *bytes = 0;
     *blocks = 0;
@@ -140,7 +128,7 @@ ProcessFigures MeasureProcess(bool baseline) {
     figures.gdiObjects = GuiObjects(GR_GDIOBJECTS, &g_gdiSource, ProbeGdiObjects);
     if (baseline) memcpy(g_baselineKinds, g_lastKinds, sizeof(g_lastKinds));
     figures.userObjects = GuiObjects(GR_USEROBJECTS, &g_userSource, ProbeUserObjects);
-    figures.threads = Threads();
+    figures.threads = static_cast<DWORD>(CountProcessThreads());
     BusyHeapBlocks(&figures.heapBytes, &figures.heapBlocks);
     CrtHeapBlocks(&figures.crtBytes, &figures.crtBlocks);
     return figures;
