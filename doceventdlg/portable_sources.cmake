@@ -10,4 +10,5 @@ set(EVDLG_PORTABLE_SOURCES
   asyncui/conversation_style.cpp
   asyncui/request_document.cpp
   dialogs/jobstorage/job_storage_placement.cpp
+  dialogs/jobstorage/job_name_text.cpp
 )

@@ -1,7 +1,5 @@
 #include "dialogs/jobstorage/job_storage_record.h"
 
-#include "text/text_ops.h"
-
 namespace {
 
 template <size_t N>
@@ -23,7 +21,5 @@ void VTerminateJobStorageTexts(JobStoragePayload* record) {
 }
 
 void VBuildJobNameText(const JobStoragePayload& record, WCHAR (&text)[JOB_NAME_TEXT_CCH]) {
-    ZeroMemory(text, sizeof(text));
-    TextCopy(text, JOB_NAME_TEXT_CCH, record.szJobName);
-    if (record.dwJobNameFlag1 == 1 && record.dwJobNameFlag2 == 1) TextAppend(text, JOB_NAME_TEXT_CCH, L"(1-99)");
+    VComposeJobNameText(record.szJobName, record.dwJobNameFlag1, record.dwJobNameFlag2, text);
 }

@@ -1,8 +1,9 @@
 // Request records as they arrive from another process: any bytes in every
 // field, text fields with or without their NUL. Covers the reading of those
-// fields (the bounded text operations, the warning message's length and the
-// terminated copies of path fields) and the request documents built around a
-// record, read back the way the user's-session host reads them.
+// fields (the bounded text operations, the warning message's length, the
+// terminated copies of path fields and the job storage notice's job name
+// line) and the request documents built around a record, read back the way
+// the user's-session host reads them.
 
 #include <stddef.h>
 #include <stdint.h>
@@ -10,9 +11,11 @@
 #include <string.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "asyncui/request_document.h"
+#include "dialogs/jobstorage/job_name_text.h"
 #include "dialogs/warning/warning_growth.h"
 #include "text/text_ops.h"
 
@@ -82,6 +85,30 @@ void CheckDocument(RequestDocumentKind kind, const std::vector<uint8_t>& record)
     }
 }
 
+// The job storage record's job name field (any units, NUL or none) and its
+// two flags, shown as the notice shows them: the name up to its NUL within 16
+// units, "(1-99)" after it only when both flags are exactly 1.
+void CheckJobNameText(const uint8_t* data, size_t size) {
+    uint8_t bytes[JOB_NAME_FIELD_CCH * sizeof(TextUnit) + 2 * sizeof(uint32_t)] = {};
+    memcpy(bytes, data, size < sizeof(bytes) ? size : sizeof(bytes));
+    std::unique_ptr<TextUnit[]> field(new TextUnit[JOB_NAME_FIELD_CCH]);
+    memcpy(field.get(), bytes, JOB_NAME_FIELD_CCH * sizeof(TextUnit));
+    uint32_t flags[2];
+    memcpy(flags, bytes + JOB_NAME_FIELD_CCH * sizeof(TextUnit), sizeof(flags));
+
+    std::unique_ptr<TextUnit[]> text(new TextUnit[JOB_NAME_TEXT_CCH]);
+    VComposeJobNameText(*reinterpret_cast<const TextUnit(*)[JOB_NAME_FIELD_CCH]>(field.get()), flags[0], flags[1],
+                        *reinterpret_cast<TextUnit(*)[JOB_NAME_TEXT_CCH]>(text.get()));
+
+    std::u16string expected(field.get(), field.get() + VisibleLength(field.get(), JOB_NAME_FIELD_CCH - 1));
+    if (flags[0] == 1 && flags[1] == 1) expected += u"(1-99)";
+    if (VisibleLength(text.get(), JOB_NAME_TEXT_CCH) != expected.size()) abort();
+    if (memcmp(text.get(), expected.data(), expected.size() * sizeof(TextUnit)) != 0) abort();
+    for (uint32_t i = static_cast<uint32_t>(expected.size()); i < JOB_NAME_TEXT_CCH; ++i) {
+        if (text[i] != 0) abort();
+    }
+}
+
 // The text operations with capacities and contents from the input: nothing is
 // written at or beyond the capacity, and a result is always terminated.
 void CheckTextOperations(const uint8_t* data, size_t size) {
@@ -144,6 +171,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } else {
         for (const TextField& path : kDuplexPaths) CheckTerminatedCopy(record, path);
     }
+    CheckJobNameText(data + 1, size - 1);
     CheckTextOperations(data + 1, size - 1);
     return 0;
 }
