@@ -172,10 +172,12 @@ TEST(StepPictureSet, EveryIdShowsItsOwnPicture) {
     ASSERT_NE(nullptr, g_module);
     std::vector<std::vector<BYTE>> pictures;
     for (const PictureId& id : kPictures) pictures.push_back(ResourceBytes(id));
-    for (size_t i = 0; i < pictures.size(); ++i)
-        for (size_t j = i + 1; j < pictures.size(); ++j)
-            if (!pictures[i].empty())
-                EXPECT_TRUE(pictures[i] != pictures[j]) << "the same picture under two ids, entries " << i << " and " << j;
+    for (size_t i = 0; i < pictures.size(); ++i) {
+        if (pictures[i].empty()) continue;
+        for (size_t j = i + 1; j < pictures.size(); ++j) {
+            EXPECT_TRUE(pictures[i] != pictures[j]) << "the same picture under two ids, entries " << i << " and " << j;
+        }
+    }
 }
 
 }  // namespace
