@@ -194,6 +194,27 @@ std::wstring FigureLine(const ProcessFigures& f) {
     return line;
 }
 
+namespace {
+
+// A new brush named by what it paints, and by the system colour whose brush
+// it is when it is one: lazily made system brushes are the usual one-time
+// objects of a first paint.
+std::wstring BrushDescription(DWORD index) {
+    HGDIOBJ brush = reinterpret_cast<HGDIOBJ>(static_cast<ULONG_PTR>(index));
+    LOGBRUSH logical = {};
+    wchar_t text[96];
+    if (GetObjectW(brush, sizeof(logical), &logical) != sizeof(logical)) return L"unreadable";
+    swprintf(text, 96, L"style %u colour #%06lX", logical.lbStyle, static_cast<unsigned long>(logical.lbColor));
+    std::wstring description = text;
+    for (int colour = 0; colour <= COLOR_MENUBAR; ++colour) {
+        const ULONG_PTR system = reinterpret_cast<ULONG_PTR>(GetSysColorBrush(colour));
+        if ((system & 0xFFFF) == index) description += L", the system brush of colour " + std::to_wstring(colour);
+    }
+    return description;
+}
+
+}  // namespace
+
 std::wstring NewGdiObjects() {
     static const wchar_t* const kKinds[] = {L"?",       L"pen",  L"brush",    L"dc",     L"metadc",
                                             L"palette", L"font", L"bitmap",   L"region", L"metafile",
@@ -209,6 +230,10 @@ std::wstring NewGdiObjects() {
         if (counts[kind] == 0) continue;
         if (!text.empty()) text += L", ";
         text += std::wstring(kKinds[kind]) + L" " + std::to_wstring(counts[kind]);
+    }
+    for (DWORD index = kFirstTableIndex; index < kTableIndexEnd; ++index) {
+        if (g_lastKinds[index] != OBJ_BRUSH || g_baselineKinds[index] == OBJ_BRUSH) continue;
+        text += L"; new brush: " + BrushDescription(index);
     }
     return text;
 }

@@ -171,6 +171,14 @@ void FillDeviceContextCache() {
     }
 }
 
+// Wine makes the brush of a system colour the first time anything asks for
+// it (a window class's background, a control's colours) and keeps it for the
+// life of the process; a notice painted at the wrong moment can make one in
+// the middle of a phase. All of them are made here, before any baseline.
+void MakeSystemColourBrushes() {
+    for (int colour = 0; colour <= COLOR_MENUBAR; ++colour) GetSysColorBrush(colour);
+}
+
 bool BPrepare(SoakContext& soak) {
     soak.directory = ModuleDirectory();
     if (!BLoadSoakModule(soak.directory, &soak.module)) {
@@ -196,6 +204,7 @@ int wmain(int argc, wchar_t** argv) {
     SoakContext soak;
     if (!BPrepare(soak)) return 2;
     FillDeviceContextCache();
+    MakeSystemColourBrushes();
     Print(L"at the start: " + FigureLine(MeasureProcess()));
     Print(L"figures taken as follows:\n" + FigureSources());
 
