@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "duplex/duplex_harness.h"
 #include "evdlgx42.h"
 #include "preview/preview_harness.h"
 #include "support/dialog_driver.h"
@@ -16,16 +17,7 @@
 
 namespace {
 
-typedef void(WINAPI* DisplayDialogFn)(DuplexPayload record, BOOL bAsyncUI, HMODULE hReleaseModule);
-
-const int kIntroduction = 1001;
 const wchar_t kFallbackCaption[] = L"Print on Both Sides Instructions";
-
-DisplayDialogFn DisplayDialog() {
-    static const DisplayDialogFn display = reinterpret_cast<DisplayDialogFn>(reinterpret_cast<void*>(
-        GetProcAddress(LoadLibraryW(TestBinPath(L"evdlgx42.dll").c_str()), "VDisplayDialog")));
-    return display;
-}
 
 template <size_t N>
 void Put(WCHAR (&field)[N], const std::wstring& text) {
@@ -55,13 +47,7 @@ struct ShownNotice {
 ShownNotice ShowAndClose(const DuplexPayload& record) {
     ShownNotice shown;
     DisplayDialog()(record, FALSE, 0);
-    HWND notice = 0;
-    WaitUntil([&] {
-        for (HWND dialog : FindDialogs(DialogQuery())) {
-            if (GetDlgItem(dialog, kIntroduction) != 0) notice = dialog;
-        }
-        return notice != 0;
-    });
+    HWND notice = WaitForDuplexDialog();
     if (notice == 0) return shown;
     shown.caption = WindowText(notice);
     shown.button = ControlText(notice, IDOK);

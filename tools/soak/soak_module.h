@@ -11,25 +11,17 @@
 
 #include "evdlgx42.h"
 
-typedef wchar_t*(WINAPI* JobStorageEntryFn)(const JobStoragePayload*);
-typedef wchar_t*(WINAPI* WarningEntryFn)(const WarningPayload*);
-typedef wchar_t*(WINAPI* DuplexEntryFn)(const DuplexPayload*);
-typedef wchar_t*(WINAPI* PreviewEntryFn)(const PreviewPayload*);
-typedef int(WINAPI* ShowWarningFn)(HANDLE, WarningPayload, HMODULE);
-typedef void(WINAPI* DisplayDialogFn)(DuplexPayload, BOOL, HMODULE);
-typedef void(WINAPI* JobStorageDialogFn)(JobStoragePayload);
-
 struct SoakModule {
     HMODULE module;
-    JobStorageEntryFn jobStorageEntry;
-    WarningEntryFn jobUiEntry;
-    DuplexEntryFn duplexModalEntry;
-    DuplexEntryFn duplexModelessEntry;
-    PreviewEntryFn previewEntry;
-    PreviewEntryFn previewIcdEntry;
-    ShowWarningFn showWarning;
-    DisplayDialogFn displayDialog;
-    JobStorageDialogFn jobStorageDialog;
+    decltype(&EvtDlgAsyncUIEntryPointJobStorage) jobStorageEntry;
+    decltype(&EvtDlgAsyncUIEntryPointJobUI) jobUiEntry;
+    decltype(&EvtDlgAsyncUIEntryPointManualDuplexModal) duplexModalEntry;
+    decltype(&EvtDlgAsyncUIEntryPointManualDuplexModeless) duplexModelessEntry;
+    decltype(&EvtDlgAsyncUIEntryPointPrintPreview) previewEntry;
+    decltype(&EvtDlgAsyncUIEntryPointPrintPreviewICD) previewIcdEntry;
+    decltype(&IShowWarningDialog) showWarning;
+    decltype(&VDisplayDialog) displayDialog;
+    decltype(&VJobStorageDialog) jobStorageDialog;
 };
 
 // evdlgx42.dll from directory (with a trailing backslash); false when it or an

@@ -1,8 +1,8 @@
 #include "dialogs/jobstorage/job_storage_dialog.h"
 
+#include "dialogs/jobstorage/job_name_text.h"
 #include "dialogs/jobstorage/job_storage_controls.h"
 #include "dialogs/jobstorage/job_storage_placement.h"
-#include "dialogs/jobstorage/job_storage_record.h"
 #include "services/context_help.h"
 #include "services/user_setting.h"
 
@@ -60,7 +60,7 @@ void VShowRecordTexts(HWND dialog, const JobStoragePayload& record) {
     SetDlgItemTextW(dialog, IDC_JS_LOCATION_LINE2, record.szLocationLine2);
     SetDlgItemTextW(dialog, IDC_JS_LOCATION_LINE3, record.szLocationLine3);
     WCHAR jobName[JOB_NAME_TEXT_CCH];
-    VBuildJobNameText(record, jobName);
+    VComposeJobNameText(record.szJobName, record.dwJobNameFlag1, record.dwJobNameFlag2, jobName);
     SetDlgItemTextW(dialog, IDC_JS_JOB_NAME, jobName);
     SetDlgItemTextW(dialog, IDC_JS_USER_NAME, record.szUserName);
 }

@@ -19,7 +19,3 @@ void VTerminateJobStorageTexts(JobStoragePayload* record) {
     TerminateField(record->szStringModule);
     TerminateField(record->szHelpFile);
 }
-
-void VBuildJobNameText(const JobStoragePayload& record, WCHAR (&text)[JOB_NAME_TEXT_CCH]) {
-    VComposeJobNameText(record.szJobName, record.dwJobNameFlag1, record.dwJobNameFlag2, text);
-}
